@@ -1,0 +1,12 @@
+#include "shell/form1.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quarvane"));
+    quarvane::Form1 form1(QCoreApplication::applicationDirPath());
+    form1.show();
+    return app.exec();
+}

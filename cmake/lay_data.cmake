@@ -1,0 +1,15 @@
+# cmake -DSRC=<data dir> -DDST=<application dir> -P lay_data.cmake
+file(GLOB_RECURSE files RELATIVE ${SRC} ${SRC}/*)
+foreach(rel IN LISTS files)
+  set(dst ${DST}/${rel})
+  # The user's own data: the route catalogue and the route tables.
+  if(rel STREQUAL "temp/XL.dat" OR rel MATCHES "^线路参数/")
+    if(EXISTS ${dst})
+      continue()
+    endif()
+  endif()
+  get_filename_component(dir ${dst} DIRECTORY)
+  file(MAKE_DIRECTORY ${dir})
+  file(COPY_FILE ${SRC}/${rel} ${dst} ONLY_IF_DIFFERENT)
+endforeach()
+file(MAKE_DIRECTORY ${DST}/temp ${DST}/线路参数 ${DST}/Picture)

@@ -1,0 +1,30 @@
+#pragma once
+
+// Text files in the GBK code page with CR LF line ends, the form of every
+// file the surveyor's routes are kept in. Encoding goes through Qt's
+// ICU-backed converters.
+
+#include <QString>
+#include <QStringList>
+
+namespace quarvane {
+
+// True when every character of the text has a GBK encoding.
+bool encodableInGbk(const QString& text);
+
+// The lines of a GBK text file, without their line ends. A CR LF or a lone
+// LF ends a line; a last line without a line end is still a line, and the
+// line end after the last line does not make an empty line. Throws
+// UserError naming the file when it cannot be opened or is not GBK text.
+QStringList readGbkLines(const QString& path);
+
+// Writes the lines, each followed by CR LF, in GBK, through a temporary file
+// renamed into place, so a failure leaves any earlier file whole. Throws
+// UserError naming the file and the reason.
+void writeGbkLines(const QString& path, const QStringList& lines);
+
+// The file name shown in messages: the path relative to the application
+// directory when it lies under it, else the native path.
+QString shownPath(const QString& path);
+
+} // namespace quarvane
