@@ -88,6 +88,7 @@ class Row {
 public:
     Row(DesignTable& table, int n) : table_(table), n_(n) {}
     double operator[](int column) const { return table_.number(n_, column); }
+    double radians(int column) const { return AA * table_.packedDegrees(n_, column); }
     QString caption(int column) const { return QStringLiteral("“%1”").arg(table_.info().captions[column - 1]); }
 
     [[noreturn]] void refuse(const QString& what) const
@@ -166,12 +167,12 @@ ZcxResult ZCX(double P, double Dz, double Dy, DesignTable& yaosup)
             yaosup(n, column) = QStringLiteral("0");
 
     const Row row(yaosup, n);
-    const double C = packedToRadians(row[cC]);
+    const double C = row.radians(cC);
     const double Ls1 = row[cLs1], R1Ls1 = row[cR1Ls1], R2Ls1 = row[cR2Ls1];
     const double Ls2 = row[cLs2], R1Ls2 = row[cR1Ls2], R2Ls2 = row[cR2Ls2];
     const double T1 = row[cT1], T2 = row[cT2], q = row[cQ], r = row[cR];
     const double Z = row[cZ];
-    const double O = packedToRadians(row[cO]);
+    const double O = row.radians(cO);
     const Point IP{row[cE], row[cF]};
     const double s = C > 0 ? 1.0 : (C < 0 ? -1.0 : 0.0);
     const double halfTurn = 180 * AA;

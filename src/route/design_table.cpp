@@ -1,6 +1,7 @@
 #include "route/design_table.h"
 
 #include "text/number_text.h"
+#include "text/sexagesimal.h"
 #include "text/user_error.h"
 
 #include <cassert>
@@ -50,26 +51,46 @@ const TableKindInfo& tableInfo(TableKind kind)
 
 DesignTable::DesignTable(TableKind kind)
     : kind_(kind), columns_(tableInfo(kind).fieldCount + 1),
-      cells_(std::size_t(kMaxRecords + 1) * std::size_t(columns_))
+      cells_(std::size_t(kMaxRecords + 1) * std::size_t(columns_)),
+      readings_(cells_.size())
 {
+}
+
+std::size_t DesignTable::index(int row, int column) const
+{
+    assert(row >= 0 && row <= kMaxRecords && column >= 0 && column < columns_);
+    return std::size_t(row) * std::size_t(columns_) + std::size_t(column);
 }
 
 QString& DesignTable::operator()(int row, int column)
 {
-    assert(row >= 0 && row <= kMaxRecords && column >= 0 && column < columns_);
-    return cells_[std::size_t(row) * std::size_t(columns_) + std::size_t(column)];
+    return cells_[index(row, column)];
 }
 
 const QString& DesignTable::operator()(int row, int column) const
 {
-    assert(row >= 0 && row <= kMaxRecords && column >= 0 && column < columns_);
-    return cells_[std::size_t(row) * std::size_t(columns_) + std::size_t(column)];
+    return cells_[index(row, column)];
+}
+
+DesignTable::Reading& DesignTable::reading(int row, int column) const
+{
+    const std::size_t i = index(row, column);
+    Reading& r = readings_[i];
+    // A cell that was assigned since holds another string: read it anew.
+    if (!r.valid || !r.text.isSharedWith(cells_[i]) || r.text.size() != cells_[i].size()) {
+        r = Reading{};
+        r.text = cells_[i];
+        r.valid = true;
+    }
+    return r;
 }
 
 void DesignTable::clear()
 {
     for (QString& cell : cells_)
         cell.clear();
+    for (Reading& r : readings_)
+        r = Reading{};
     records_ = 0;
 }
 
@@ -82,17 +103,40 @@ QString DesignTable::cellName(int row, int column) const
 
 double DesignTable::number(int row, int column) const
 {
-    const QString& text = (*this)(row, column);
-    if (text.trimmed().isEmpty())
-        return 0.0;
-    if (const auto value = fullNumber(text))
-        return *value;
-    throw UserError(QStringLiteral("%1不是数字：“%2”。").arg(cellName(row, column), text.trimmed()));
+    Reading& r = reading(row, column);
+    if (r.number)
+        return r.numberValue;
+    const QString& text = r.text;
+    if (text.trimmed().isEmpty()) {
+        r.numberValue = 0.0;
+    } else if (const auto value = fullNumber(text)) {
+        r.numberValue = *value;
+    } else {
+        throw UserError(QStringLiteral("%1不是数字：“%2”。").arg(cellName(row, column), text.trimmed()));
+    }
+    r.number = true;
+    return r.numberValue;
 }
 
 double DesignTable::leadingNumber(int row, int column) const
 {
-    return lenientNumber((*this)(row, column));
+    Reading& r = reading(row, column);
+    if (!r.leading) {
+        r.leadingValue = lenientNumber(r.text);
+        r.leading = true;
+    }
+    return r.leadingValue;
+}
+
+double DesignTable::packedDegrees(int row, int column) const
+{
+    const double value = number(row, column);
+    Reading& r = reading(row, column);
+    if (!r.packed) {
+        r.packedValue = sexagesimalDegrees(value);
+        r.packed = true;
+    }
+    return r.packedValue;
 }
 
 } // namespace quarvane

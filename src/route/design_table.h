@@ -55,14 +55,29 @@ public:
     // text, 0 when it does not begin with a number.
     double leadingNumber(int row, int column) const;
 
+    // The degrees of a packed ddd.mmss angle cell (number() rules).
+    double packedDegrees(int row, int column) const;
+
     // "平曲线参数第3行“第一缓和曲线长”" for messages.
     QString cellName(int row, int column) const;
 
 private:
+    // Numbers read from a cell are kept beside it and used again while the
+    // cell still holds the same text: the engine reads the same cells many
+    // thousand times for one batch or file.
+    struct Reading {
+        QString text;   // the cell text the values were read from (shared, not copied)
+        bool number = false, leading = false, packed = false, valid = false;
+        double numberValue = 0, leadingValue = 0, packedValue = 0;
+    };
+    Reading& reading(int row, int column) const;
+    std::size_t index(int row, int column) const;
+
     TableKind kind_;
     int columns_;
     int records_ = 0;
     std::vector<QString> cells_;
+    mutable std::vector<Reading> readings_;
 };
 
 } // namespace quarvane
