@@ -3,6 +3,8 @@
 #include "geometry/sqx.h"
 #include "geometry/zcx.h"
 #include "route/route_tables.h"
+#include "inverse/station_offset.h"
+#include "text/gbk_file.h"
 
 #include "support/app_dir.h"
 
@@ -58,6 +60,27 @@ TEST(DemoRoute, ProfileAndCrossSlopesAreContinuous)
         ASSERT_TRUE(a.Zz && b.Zz && a.Zy && b.Zy) << key;
         EXPECT_LT(std::fabs(*b.Zz - *a.Zz), 0.1e-3) << key;
         EXPECT_LT(std::fabs(*b.Zy - *a.Zy), 0.1e-3) << key;
+    }
+}
+
+} // namespace
+} // namespace quarvane
+
+namespace quarvane {
+namespace {
+
+TEST(DemoRoute, EverySamplePointIsPlacedOnTheRoute)
+{
+    RouteTables t = demoRoute();
+    InverseState state;
+    const QStringList lines = readGbkLines(test::dataFile(QStringLiteral("演示线路测点.txt")));
+    ASSERT_FALSE(lines.isEmpty());
+    for (const QString& line : lines) {
+        const QStringList f = line.split(u',');
+        const StationOffset r = stationAndOffset(f.value(1), f.value(2), f.value(3), t, state);
+        EXPECT_TRUE(r.inSection) << line.toStdString();
+        EXPECT_LE(std::fabs(r.W), 45) << line.toStdString();
+        EXPECT_FALSE(r.deviation.isEmpty());
     }
 }
 
