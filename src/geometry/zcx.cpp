@@ -32,15 +32,15 @@ struct Clothoid {
 
     double x(double l) const
     {
-        const double a = r * L;
-        return l - std::pow(l, 5) / (40 * a * a) + std::pow(l, 9) / (3456 * std::pow(a, 4))
-            - std::pow(l, 13) / (599040 * std::pow(a, 6));
+        // l - l^5/(40 a^2) + l^9/(3456 a^4) - l^13/(599040 a^6), a = r L
+        const double u = l * l / (r * L), u2 = u * u;
+        return l * (1 - u2 / 40 + u2 * u2 / 3456 - u2 * u2 * u2 / 599040);
     }
     double y(double l) const
     {
-        const double a = r * L;
-        return std::pow(l, 3) / (6 * a) - std::pow(l, 7) / (336 * std::pow(a, 3))
-            + std::pow(l, 11) / (42240 * std::pow(a, 5)) - std::pow(l, 15) / (9676800 * std::pow(a, 7));
+        // l^3/(6 a) - l^7/(336 a^3) + l^11/(42240 a^5) - l^15/(9676800 a^7)
+        const double u = l * l / (r * L), u2 = u * u;
+        return l * u * (1.0 / 6 - u2 / 336 + u2 * u2 / 42240 - u2 * u2 * u2 / 9676800);
     }
     // Tangent angle turned since the origin, radians.
     double beta(double l) const { return 180 * AA * l * l / (kPi * L * 2 * r); }

@@ -26,7 +26,7 @@ double startingStation(const DesignTable& yaosup, double Xm, double Ym)
 {
     int nearest = 1;
     double best = 0;
-    for (int r = 1; r <= kMaxRecords; ++r) {
+    for (int r = 1; r <= yaosup.usedRows(); ++r) {
         if (yaosup(r, 15).isEmpty())
             continue;
         const double x = yaosup.number(r, 15);
@@ -122,10 +122,10 @@ StationOffset stationAndOffset(const QString& XmText, const QString& YmText, con
     // Section lookup on the station as shown.
     const DesignTable& yaosul = tables.yaosul;
     int m = 0;
-    for (int row = 1; row <= kMaxRecords && m == 0; ++row)
+    for (int row = 1; row <= yaosul.usedRows() && m == 0; ++row)
         if (yaosul.leadingNumber(row, 2) <= station && yaosul.leadingNumber(row, 3) > station)
             m = row;
-    if (m != 0) {
+    if (m != 0 && (m != state.sectionRow || state.section[2].constData() != yaosul(m, 2).constData())) {
         for (int c = 1; c <= 47; ++c)
             state.section[c] = yaosul(m, c);
         state.sectionRow = m;
@@ -135,7 +135,9 @@ StationOffset stationAndOffset(const QString& XmText, const QString& YmText, con
         out.designElevation = out.fillCut = out.subgradeWidth = out.deviation = noSectionNote();
         return out;
     }
-    auto col = [&](int c) { return m != 0 ? lenientNumber(state.section[c]) : 0.0; };
+    // The section's values, read through the table's kept numbers (the
+    // current section row holds the same texts).
+    auto col = [&](int c) { return m != 0 ? yaosul.leadingNumber(m, c) : 0.0; };
 
     // Edge offsets: the pavement edge on the point's side.
     double Dz = 0, Dy = 0;

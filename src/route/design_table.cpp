@@ -4,6 +4,7 @@
 #include "text/sexagesimal.h"
 #include "text/user_error.h"
 
+#include <algorithm>
 #include <cassert>
 
 namespace quarvane {
@@ -56,14 +57,9 @@ DesignTable::DesignTable(TableKind kind)
 {
 }
 
-std::size_t DesignTable::index(int row, int column) const
-{
-    assert(row >= 0 && row <= kMaxRecords && column >= 0 && column < columns_);
-    return std::size_t(row) * std::size_t(columns_) + std::size_t(column);
-}
-
 QString& DesignTable::operator()(int row, int column)
 {
+    usedRows_ = std::max(usedRows_, row);
     return cells_[index(row, column)];
 }
 
@@ -77,7 +73,7 @@ DesignTable::Reading& DesignTable::reading(int row, int column) const
     const std::size_t i = index(row, column);
     Reading& r = readings_[i];
     // A cell that was assigned since holds another string: read it anew.
-    if (!r.valid || !r.text.isSharedWith(cells_[i]) || r.text.size() != cells_[i].size()) {
+    if (!r.valid || !fresh(r, i)) {
         r = Reading{};
         r.text = cells_[i];
         r.valid = true;
@@ -92,6 +88,7 @@ void DesignTable::clear()
     for (Reading& r : readings_)
         r = Reading{};
     records_ = 0;
+    usedRows_ = 0;
 }
 
 QString DesignTable::cellName(int row, int column) const
@@ -101,7 +98,7 @@ QString DesignTable::cellName(int row, int column) const
     return QStringLiteral("%1第%2行“%3”").arg(i.title).arg(row).arg(field);
 }
 
-double DesignTable::number(int row, int column) const
+double DesignTable::readNumber(int row, int column) const
 {
     Reading& r = reading(row, column);
     if (r.number)
@@ -118,7 +115,7 @@ double DesignTable::number(int row, int column) const
     return r.numberValue;
 }
 
-double DesignTable::leadingNumber(int row, int column) const
+double DesignTable::readLeadingNumber(int row, int column) const
 {
     Reading& r = reading(row, column);
     if (!r.leading) {

@@ -7,6 +7,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cassert>
 #include <vector>
 
 namespace quarvane {
@@ -39,6 +40,10 @@ public:
     QString& operator()(int row, int column);
     const QString& operator()(int row, int column) const;
 
+    // Rows after this one have not been written since the table was made
+    // or emptied, so they are empty: scans over all 600 rows stop here.
+    int usedRows() const { return usedRows_; }
+
     // Number of record rows the table was filled with.
     int records() const { return records_; }
     void setRecords(int records) { records_ = records; }
@@ -49,11 +54,25 @@ public:
     // The value of a cell of the horizontal, vertical or superelevation
     // table: empty reads as 0; any other text that is not a number throws a
     // UserError naming the table, the row and the field.
-    double number(int row, int column) const;
+    double number(int row, int column) const
+    {
+        const std::size_t i = index(row, column);
+        const Reading& r = readings_[i];
+        if (r.number && fresh(r, i))
+            return r.numberValue;
+        return readNumber(row, column);
+    }
 
     // The value of a subgrade-table cell: the number at the start of its
     // text, 0 when it does not begin with a number.
-    double leadingNumber(int row, int column) const;
+    double leadingNumber(int row, int column) const
+    {
+        const std::size_t i = index(row, column);
+        const Reading& r = readings_[i];
+        if (r.leading && fresh(r, i))
+            return r.leadingValue;
+        return readLeadingNumber(row, column);
+    }
 
     // The degrees of a packed ddd.mmss angle cell (number() rules).
     double packedDegrees(int row, int column) const;
@@ -71,11 +90,24 @@ private:
         double numberValue = 0, leadingValue = 0, packedValue = 0;
     };
     Reading& reading(int row, int column) const;
-    std::size_t index(int row, int column) const;
+    double readNumber(int row, int column) const;
+    double readLeadingNumber(int row, int column) const;
+    // The reading keeps a reference to the text it read, so while that text
+    // lives its characters cannot move: the same address is the same text.
+    bool fresh(const Reading& r, std::size_t i) const
+    {
+        return r.text.constData() == cells_[i].constData() && r.text.size() == cells_[i].size();
+    }
+    std::size_t index(int row, int column) const
+    {
+        assert(row >= 0 && row <= kMaxRecords && column >= 0 && column < columns_);
+        return std::size_t(row) * std::size_t(columns_) + std::size_t(column);
+    }
 
     TableKind kind_;
     int columns_;
     int records_ = 0;
+    int usedRows_ = 0;
     std::vector<QString> cells_;
     mutable std::vector<Reading> readings_;
 };

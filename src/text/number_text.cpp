@@ -1,5 +1,6 @@
 #include "text/number_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -48,12 +49,25 @@ qsizetype numberLength(QStringView text, qsizetype pos)
 
 double parseAscii(QStringView number)
 {
-    std::string ascii;
-    ascii.reserve(number.size());
-    for (QChar c : number)
-        if (c != u'+')
-            ascii.push_back(char(c.unicode()));
-    return std::strtod(ascii.c_str(), nullptr);
+    char ascii[64] = {};
+    std::size_t n = 0;
+    for (QChar c : number) {
+        if (c == u'+')
+            continue;
+        if (n == sizeof ascii) {   // a very long number: the slow road
+            std::string all;
+            for (QChar d : number)
+                if (d != u'+')
+                    all.push_back(char(d.unicode()));
+            return std::strtod(all.c_str(), nullptr);
+        }
+        ascii[n++] = char(c.unicode());
+    }
+    double value = 0;
+    const auto result = std::from_chars(ascii, ascii + n, value);
+    if (result.ec == std::errc::result_out_of_range)
+        return std::strtod(std::string(ascii, n).c_str(), nullptr);
+    return value;
 }
 
 // The digits of |value| rounded to `decimals` decimals: integer part and a
@@ -152,8 +166,17 @@ QString plainNumber(double value)
         return QString::fromStdString(shortestDecimal(value));
     if (value == 0.0)
         return QStringLiteral("0");
+    if (std::fabs(value) >= 1e-4 && std::fabs(value) < 1e14) {
+        // In this range the general form of 15 significant digits is plain
+        // decimal with its trailing zeros removed.
+        char buffer[32];
+        const auto end = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15).ptr;
+        return QString::fromLatin1(buffer, end - buffer);
+    }
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    const auto end = std::to_chars(buffer, buffer + sizeof buffer, std::fabs(value),
+                                   std::chars_format::scientific, 14).ptr;
+    *end = '\0';
     // buffer: d.dddddddddddddde[+-]xx
     std::string digits;
     const char* p = buffer;
@@ -183,6 +206,18 @@ double roundDecimals(double value, int decimals, HalfRule rule)
 {
     if (!std::isfinite(value))
         return value;
+    // Away from a half the binary value decides as well as its decimal text
+    // does: k / 10^d is then the double nearest the rounded decimal.
+    if (decimals >= 0 && decimals <= 6) {
+        static constexpr double scales[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+        const double scale = scales[decimals];
+        const double t = value * scale;
+        if (std::fabs(t) < 1e15) {
+            const double fraction = t - std::floor(t);
+            if (std::fabs(fraction - 0.5) > 1e-9 * std::max(1.0, std::fabs(t)))
+                return std::round(t) / scale;
+        }
+    }
     const RoundedDigits r = roundedDigits(value, decimals, rule);
     std::string text = (r.negative ? "-" : "") + r.integer;
     if (decimals > 0)
