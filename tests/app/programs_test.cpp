@@ -12,9 +12,20 @@ TEST(Programs, TheCommandLineExplainsItself)
     EXPECT_EQ(cli.exitCode(), 0);
     EXPECT_TRUE(QString::fromUtf8(cli.readAllStandardOutput()).contains(QStringLiteral("用法")));
 
-    cli.start(QStringLiteral(QUARVANE_CLI_EXE), {});
+    for (const QStringList& bad : {QStringList{}, QStringList{"frobnicate"}, QStringList{"--app-dir"}}) {
+        cli.start(QStringLiteral(QUARVANE_CLI_EXE), bad);
+        ASSERT_TRUE(cli.waitForFinished(10000));
+        EXPECT_EQ(cli.exitCode(), 2) << bad.join(' ').toStdString();
+    }
+}
+
+TEST(Programs, TheCommandLineListsTheRoutesOfAnApplicationDirectory)
+{
+    QProcess cli;
+    cli.start(QStringLiteral(QUARVANE_CLI_EXE), {QStringLiteral("--app-dir"), QStringLiteral(QUARVANE_DATA_DIR), QStringLiteral("routes")});
     ASSERT_TRUE(cli.waitForFinished(10000));
-    EXPECT_EQ(cli.exitCode(), 2);
+    EXPECT_EQ(cli.exitCode(), 0);
+    EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()), QStringLiteral("演示线路\n"));
 }
 
 TEST(Programs, TheWindowProgramStartsAndKeepsRunning)
