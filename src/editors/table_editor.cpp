@@ -105,6 +105,13 @@ void TableEditor::ok()
                             .arg(captions[0])
                             .arg(lines)
                             .arg(Text1[0].trimmed()));
+    // The route loader reads no table past its 600th record: a record more
+    // would be saved but never used.
+    if (k == lines || List1[k].isEmpty()) {
+        const qsizetype records = List1.size() - 1 - List1.mid(1).count(QString());
+        if (records >= kMaxRecords)
+            throw UserError(QStringLiteral("%1已有%2条记录，不能再添加。").arg(info().title).arg(kMaxRecords));
+    }
     for (int j = 0; j < fieldCount(); ++j) {
         const QString text = Text1[j].trimmed();
         if (!encodableInGbk(text))

@@ -72,7 +72,7 @@ public:
     // does nothing. Each box receives its text trimmed and padded to 14
     // characters. Throws UserError, changing nothing, when k is negative or
     // past the end of the list, or a box holds more than 14 characters or a
-    // character GBK cannot hold.
+    // character GBK cannot hold, or when the record would be the 601st.
     void ok();
 
     // 保存: writes every non-empty line, caption line first, to the route's

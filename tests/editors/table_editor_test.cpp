@@ -209,6 +209,38 @@ TEST(TableEditor, OkRefusesABoxThatCannotBeStoredAndChangesNothing)
     }
 }
 
+TEST(TableEditor, OkRefusesARecordPastTheSixHundredthButReplacesOnes)
+{
+    TableEditor e = shuEditor(kMaxRecords);
+    e.add();
+    EXPECT_EQ(e.Text1[0], QStringLiteral("601"));
+    try {
+        e.ok();
+        ADD_FAILURE() << "601st record accepted";
+    } catch (const UserError& error) {
+        EXPECT_EQ(error.message(), QStringLiteral("竖曲线参数已有600条记录，不能再添加。"));
+    }
+    EXPECT_EQ(e.List1.size(), kMaxRecords + 1);
+
+    // An insert leaves the count as it is; filling the gap would add one.
+    e.selected = 5;
+    e.cha();
+    EXPECT_THROW(e.ok(), UserError);
+    // Deleting a record makes room for it.
+    e.selected = 6;
+    e.sha();
+    e.Text1[1] = QStringLiteral("450");
+    e.ok();
+    EXPECT_EQ(recordField(e.List1[5], 2), QStringLiteral("450"));
+    EXPECT_EQ(e.List1.size() - 1 - e.List1.mid(1).count(QString()), kMaxRecords);
+
+    // Replacing a record of a full table is no new record.
+    e.Text1[0] = QStringLiteral("7");
+    e.Text1[1] = QStringLiteral("650");
+    e.ok();
+    EXPECT_EQ(recordField(e.List1[7], 2), QStringLiteral("650"));
+}
+
 TEST(TableEditor, OkGivesTheCaptionOfTheRefusedFieldInEveryKind)
 {
     for (TableKind kind : kAllKinds) {
