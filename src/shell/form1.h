@@ -1,19 +1,68 @@
 #pragma once
 
+// The main window `form1`: menu bar, the two pictures, the welcome title,
+// the list panel shared by every screen, the route screens, and the frames
+// the computing screens fill. It shows a ShellState and turns clicks, scroll
+// bar moves and focus changes into the state's functions.
+
+#include "route/design_table.h"
+#include "shell/shell_state.h"
+
 #include <QMainWindow>
+#include <functional>
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QScrollBar;
 
 namespace quarvane {
 
-// The main window.
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
     explicit Form1(QString FilePosition, QWidget* parent = nullptr);
 
-    const QString& filePosition() const { return FilePosition_; }
+    ShellState& state() { return state_; }
+
+    // Seams the tests replace: how a message is shown, how a deletion is
+    // confirmed, how an editor is opened, how the calculator is started.
+    std::function<void(const QString&)> showMessage;
+    std::function<bool()> confirmDelete;
+    std::function<void(TableKind)> openEditor;
+    std::function<QString()> launchCalculator;
+
+    // Menu items.
+    QAction *choose, *calculate, *point, *batch, *zhuanghao, *xyin, *xyread, *jgw, *jsq;
+
+    // Fixed elements and panels.
+    QFrame *Frame1, *HV, *lis, *Frame2, *Frame3, *add, *Frame6, *out1, *inputpiliang1, *out2, *zhuang, *Frame5;
+    QLabel *Picture1, *Picture2, *Label1, *Label3, *Label4;
+    QListWidget* List1;
+    QScrollBar *VScroll1, *HScroll1;
+    QLineEdit *XLming, *Text2;
+    QPushButton *xlok, *xladd, *xldel, *xledi, *addok, *addcan, *ediok, *ediret;
+
+    // Shows the state in the widgets.
+    void refresh();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QString FilePosition_;
+    // Runs a state change; a UserError is shown and leaves the state as the
+    // change left it.
+    void run(const std::function<void()>& change);
+    void buildMenus();
+    void buildPanels(QWidget* central);
+
+    ShellState state_;
+    QStringList shownList_;
+    QString shownP1_, shownP2_;
+    bool refreshing_ = false;
 };
 
 } // namespace quarvane

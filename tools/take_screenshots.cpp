@@ -1,0 +1,86 @@
+// Shows Quarvane's windows on the demo route and saves a PNG of each:
+// the main window on its route list, the route selected, the new-route
+// entry, the table list, and the four table editors on the demo route's
+// tables. Run under a display (scripts/screenshot starts Xvfb for it):
+//
+//   quarvane-screenshots <application directory> <output directory>
+//
+// It only reads the application directory.
+#include "editors/table_editor.h"
+#include "editors/table_editor_view.h"
+#include "shell/form1.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+void settle()
+{
+    for (int i = 0; i < 10; ++i) {
+        QApplication::processEvents();
+        QTest::qWait(30);
+    }
+}
+
+bool save(QWidget* window, const QString& path)
+{
+    settle();
+    const bool ok = window->grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(QDir::toNativeSeparators(path)));
+    return ok;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    if (argc < 3) {
+        std::fputs("usage: quarvane-screenshots <application directory> <output directory>\n", stderr);
+        return 2;
+    }
+    const QString appDir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+    const QDir out(QString::fromLocal8Bit(argv[2]));
+    QDir().mkpath(out.path());
+    const QString route = QStringLiteral("演示线路");
+    bool ok = true;
+
+    quarvane::Form1 form1(appDir);
+    form1.move(0, 0);
+    form1.show();
+    ok &= save(&form1, out.filePath(QStringLiteral("main.png")));
+
+    const int row = int(form1.state().List1.indexOf(route));
+    form1.List1->setCurrentRow(row);
+    ok &= save(&form1, out.filePath(QStringLiteral("routes.png")));
+
+    form1.xladd->click();
+    form1.Text2->setText(QStringLiteral("G15沈海高速"));
+    ok &= save(&form1, out.filePath(QStringLiteral("new_route.png")));
+    form1.addcan->click();
+
+    form1.List1->setCurrentRow(row);
+    form1.xledi->click();
+    form1.List1->setCurrentRow(0);
+    ok &= save(&form1, out.filePath(QStringLiteral("tables.png")));
+
+    const std::pair<quarvane::TableKind, const char*> kinds[] = {
+        {quarvane::TableKind::Pin, "editor_pin.png"},
+        {quarvane::TableKind::Shu, "editor_shu.png"},
+        {quarvane::TableKind::Cho, "editor_cho.png"},
+        {quarvane::TableKind::Lbp, "editor_lbp.png"}};
+    for (const auto& [kind, file] : kinds) {
+        quarvane::TableEditorView view(quarvane::TableEditor::open(appDir, route, kind), appDir, route, &form1);
+        view.List1()->setCurrentRow(1);
+        view.show();
+        ok &= save(&view, out.filePath(QLatin1String(file)));
+    }
+    return ok ? 0 : 1;
+}
