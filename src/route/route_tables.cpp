@@ -68,6 +68,14 @@ RouteTables loadRouteTables(const QString& FilePosition, const QString& XLming)
     return tables;
 }
 
+RouteTables loadRouteTablesAt(const QString& base)
+{
+    RouteTables tables;
+    for (TableKind kind : kAllKinds)
+        tables.table(kind) = readTableFile(base + tableInfo(kind).extension, kind);
+    return tables;
+}
+
 void saveTable(const QString& FilePosition, const QString& XLming, TableKind kind,
                const QStringList& lines)
 {

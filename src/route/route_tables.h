@@ -49,6 +49,10 @@ DesignTable readTableFile(const QString& path, TableKind kind);
 // tables on any error.
 RouteTables loadRouteTables(const QString& FilePosition, const QString& XLming);
 
+// Loads the four files <base>.pin, <base>.shu, <base>.cho and <base>.lbp of
+// a route kept anywhere (the path of its table files without extension).
+RouteTables loadRouteTablesAt(const QString& base);
+
 // Writes an editor's list back to the route's file of that kind: every
 // non-empty line in list order, the caption line (line 0) first. Written to a
 // temporary file and renamed into place.

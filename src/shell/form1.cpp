@@ -335,7 +335,7 @@ void Form1::refresh()
         Text2->setFocus();
         Text2->selectAll();
         break;
-    case Focus::ScreenFirstInput:
+    case Focus::Cell:
     case Focus::None:
         break;
     }

@@ -108,7 +108,83 @@ void ShellState::openScreen(ComputingScreen which)
     List1Left = 0;
     VScroll1Max = 0;
     List1Height = kListShortHeight;
-    focus = Focus::ScreenFirstInput;
+    jieguo.clear(structure ? 7 : 9);
+    switch (which) {
+    case ComputingScreen::point:
+    case ComputingScreen::batch:
+        focusOn(Grid::Text13, 1);
+        break;
+    case ComputingScreen::xyin:
+    case ComputingScreen::xyread:
+        focusOn(Grid::Text10, 4);
+        break;
+    case ComputingScreen::jgw:
+        focusOn(Grid::Text11, 6);
+        break;
+    }
+}
+
+Workspace ShellState::workspace()
+{
+    return Workspace{tables, jieguo, ListPanelRef{List1, selected, VScroll1Max, List1Height}, Text13};
+}
+
+void ShellState::focusOn(Grid grid, int index)
+{
+    focus = Focus::Cell;
+    focusCell = cell(grid, index);
+}
+
+void ShellState::comp1()
+{
+    Workspace w = workspace();
+    single.comp1(w);
+}
+
+void ShellState::ok11()
+{
+    Workspace w = workspace();
+    single.ok11(w);
+    focusOn(Grid::Text1, 6);
+}
+
+void ShellState::closeForwardScreen()
+{
+    panels.out1 = panels.inputpiliang1 = panels.out2 = panels.Frame6 = false;
+    emptyList();
+    P1 = picturePath(FilePosition, QStringLiteral("ooo.BMP"));
+    P2 = picturePath(FilePosition, QStringLiteral("ooo1.BMP"));
+    screen.reset();
+}
+
+void ShellState::cancel11() { closeForwardScreen(); }
+
+void ShellState::save11(const SaveChoice& choice)
+{
+    saveForwardResults(FilePosition, jieguo, choice);
+    if (!choice.fileName.isEmpty() && saveOutputOfFilter(choice.filterIndex) == SaveOutput::Workbook)
+        single.clearCells();
+}
+
+void ShellState::comp2()
+{
+    Workspace w = workspace();
+    batch.comp2(w);
+    focusOn(Grid::Text5, 6);
+}
+
+void ShellState::insert1()
+{
+    Workspace w = workspace();
+    batch.insert1(w);
+    focusOn(Grid::Text5, 6);
+}
+
+void ShellState::cancel12() { closeForwardScreen(); }
+
+void ShellState::savel2(const SaveChoice& choice)
+{
+    saveForwardResults(FilePosition, jieguo, choice);
 }
 
 void ShellState::xlok()

@@ -8,7 +8,11 @@
 
 #include "route/route_catalogue.h"
 #include "route/route_tables.h"
-#include "shell/list_fitting.h"
+#include "stakeout/batch.h"
+#include "stakeout/entry_navigation.h"
+#include "stakeout/list_fitting.h"
+#include "stakeout/result_saving.h"
+#include "stakeout/single_point.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,8 +40,9 @@ enum class ListContent { Routes, Tables, Report };
 // The computing screens a menu item opens.
 enum class ComputingScreen { point, batch, xyin, xyread, jgw };
 
-// Where the window puts the keyboard focus after an action.
-enum class Focus { None, List1, Text2, ScreenFirstInput };
+// Where the window puts the keyboard focus after an action (a cell of a
+// grid: `focusCell`).
+enum class Focus { None, List1, Text2, Cell };
 
 class ShellState {
 public:
@@ -61,6 +66,25 @@ public:
     RouteTables tables;            // the loaded route
     std::optional<ComputingScreen> screen;   // the computing screen shown
     Focus focus = Focus::None;
+    FocusTarget focusCell;
+
+    // The computing screens' cells and the shared results table.
+    MedianGrid Text13 = initialMedianGrid();
+    SinglePoint single;
+    Batch batch;
+    ResultsTable jieguo;
+
+    // Single-point screen buttons; a UserError leaves everything as it was.
+    void comp1();
+    void ok11();
+    void cancel11();
+    // 保 存 of the single-point screen: the grid is emptied after a workbook.
+    void save11(const SaveChoice& choice);
+    // Batch screen buttons.
+    void comp2();
+    void insert1();
+    void cancel12();
+    void savel2(const SaveChoice& choice);
 
     // Start-up: the route list filled from the catalogue. Throws UserError
     // when the catalogue exists but cannot be read (the list stays empty).
@@ -103,6 +127,9 @@ public:
     static QStringList tableListLines();
 
 private:
+    Workspace workspace();
+    void focusOn(Grid grid, int index);
+    void closeForwardScreen();
     void fillRoutes();
     void emptyList();
     RouteCatalogue catalogue_;

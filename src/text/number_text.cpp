@@ -214,7 +214,7 @@ double roundDecimals(double value, int decimals, HalfRule rule)
         const double t = value * scale;
         if (std::fabs(t) < 1e15) {
             const double fraction = t - std::floor(t);
-            if (std::fabs(fraction - 0.5) > 1e-9 * std::max(1.0, std::fabs(t)))
+            if (std::fabs(fraction - 0.5) > 1e-14 * std::max(1.0, std::fabs(t)))
                 return std::round(t) / scale;
         }
     }
@@ -229,6 +229,30 @@ QString fixedText(double value, int decimals, int integerDigits, HalfRule rule)
 {
     if (!std::isfinite(value))
         return QString::fromStdString(shortestDecimal(value));
+    // Away from a half the binary value rounds as its decimal text does:
+    // the digits of the nearest integer k of value * 10^decimals.
+    if (decimals >= 0 && decimals <= 6 && integerDigits <= 16) {
+        static constexpr double scales[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6};
+        const double t = value * scales[decimals];
+        if (std::fabs(t) < 1e15 && std::fabs(t - std::floor(t) - 0.5) > 1e-14 * std::max(1.0, std::fabs(t))) {
+            const long long k = std::llround(t);
+            char digits[32];
+            char* end = std::to_chars(digits, digits + sizeof digits, k < 0 ? -k : k).ptr;
+            const int count = int(end - digits);
+            const int width = std::max(count, decimals + integerDigits);
+            char out[48];
+            int n = 0;
+            if (k < 0)
+                out[n++] = '-';
+            for (int i = 0; i < width; ++i) {
+                if (i == width - decimals)
+                    out[n++] = '.';
+                const int from = i - (width - count);
+                out[n++] = from >= 0 ? digits[from] : '0';
+            }
+            return QString::fromLatin1(out, n);
+        }
+    }
     RoundedDigits r = roundedDigits(value, decimals, rule);
     if (int(r.integer.size()) < integerDigits)
         r.integer.insert(0, std::size_t(integerDigits) - r.integer.size(), '0');

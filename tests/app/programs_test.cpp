@@ -1,7 +1,10 @@
+#include "support/app_dir.h"
+
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <gtest/gtest.h>
 
+namespace quarvane {
 namespace {
 
 TEST(Programs, TheCommandLineExplainsItself)
@@ -28,6 +31,88 @@ TEST(Programs, TheCommandLineListsTheRoutesOfAnApplicationDirectory)
     EXPECT_EQ(QString::fromUtf8(cli.readAllStandardOutput()), QStringLiteral("演示线路\n"));
 }
 
+struct CliRun {
+    int status;
+    QByteArray out;
+    QString err;
+};
+
+CliRun cli(const QStringList& args)
+{
+    QProcess p;
+    p.start(QStringLiteral(QUARVANE_CLI_EXE), args);
+    EXPECT_TRUE(p.waitForFinished(60000));
+    return {p.exitCode(), p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
+}
+
+const QString kData = QStringLiteral(QUARVANE_DATA_DIR);
+
+TEST(CommandLine, PointAndStakeWriteTheSavedText)
+{
+    const CliRun point = cli({"--app-dir", kData, "point", "演示线路", "1234.5", "--left", "12.5", "--right", "12.5"});
+    EXPECT_EQ(point.status, 0) << point.err.toStdString();
+    const QList<QByteArray> lines = point.out.split('\n');
+    ASSERT_EQ(lines.size(), 4);   // three lines, each ended by CR LF
+    EXPECT_TRUE(lines[0].startsWith(" 1 ,"));
+    EXPECT_TRUE(lines[0].endsWith(",K01+234.500\r"));
+    EXPECT_TRUE(lines[1].endsWith(",K01+234.500  Z12.500\r"));
+    EXPECT_TRUE(lines[2].startsWith(" 3 ,"));
+
+    const CliRun stake = cli({"--app-dir", kData, "stake", QString(QUARVANE_DATA_DIR) + "/线路参数/演示线路", "0", "100", "20", "--right", "5"});
+    EXPECT_EQ(stake.status, 0) << stake.err.toStdString();
+    EXPECT_EQ(stake.out.count('\n'), 10);   // five centres, five right stakes numbered 11..15
+    EXPECT_TRUE(stake.out.contains("\n 11 ,"));
+    EXPECT_TRUE(stake.out.contains(",K00+080.000  Y5.000\r\n"));
+}
+
+TEST(CommandLine, SavesAsTheSaveButtonDoes)
+{
+    test::AppDir dir(test::AppDir::Content::WithDemoRoute);
+    const QString target = dir.file("run.txt");
+    const CliRun run = cli({"--app-dir", dir.path(), "stake", "演示线路", "100", "200", "50", "-o", target});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(run.out.isEmpty());
+    const QByteArray saved = dir.read("run.txt");
+    EXPECT_TRUE(saved.startsWith(" 1 ,"));
+    EXPECT_EQ(saved, dir.read("temp/aaa.txt"));   // temp/ keeps the last export
+    const CliRun xls = cli({"--app-dir", dir.path(), "point", "演示线路", "10", "-o", dir.file("p.bin"), "--type", "et"});
+    EXPECT_EQ(xls.status, 0) << xls.err.toStdString();
+    EXPECT_TRUE(dir.read("p.bin").startsWith(QByteArray::fromHex("D0CF11E0A1B11AE1")));
+    EXPECT_EQ(dir.read("p.bin"), dir.read("temp/aaa.xls"));
+}
+
+TEST(CommandLine, BadInputAndUsage)
+{
+    test::AppDir dir(test::AppDir::Content::WithDemoRoute);
+    struct Case { QStringList args; int status; const char* says; };
+    const Case cases[] = {
+        {{"point", "演示线路", "12a"}, 1, "STATION"},
+        {{"point", "演示线路", "10", "--left", "x"}, 1, "--left"},
+        {{"point", "没有的线路", "10"}, 1, "找不到线路"},
+        {{"stake", "演示线路", "0", "100", "0"}, 1, "间距"},
+        {{"stake", "演示线路", "0", "100000", "1"}, 1, "100000个桩"},
+        {{"stake", "演示线路", "0", "100", "10", "-o", dir.file("x.txt")}, 0, ""},
+        {{"stake", "演示线路", "0", "100"}, 2, "需要 4 个参数"},
+        {{"point", "演示线路", "10", "--median", "1"}, 2, "--median"},
+        {{"point", "演示线路", "10", "-o", dir.file("y.doc")}, 2, "--type"},
+        {{"point", "演示线路", "10", "--frob"}, 2, "--frob"},
+        {{"routes", "--left", "1"}, 2, "routes"},
+    };
+    for (const Case& c : cases) {
+        const CliRun run = cli(QStringList{"--app-dir", dir.path()} + c.args);
+        EXPECT_EQ(run.status, c.status) << c.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.says))) << run.err.toStdString();
+        if (c.status != 0) {
+            EXPECT_TRUE(run.out.isEmpty());
+        }
+    }
+    EXPECT_FALSE(dir.exists("y.doc"));
+    const CliRun help = cli({"--help"});
+    EXPECT_EQ(help.status, 0);
+    for (const char* command : {"routes", "point 演示线路", "stake 演示线路"})
+        EXPECT_TRUE(QString::fromUtf8(help.out).contains(QString::fromUtf8(command))) << command;
+}
+
 TEST(Programs, TheWindowProgramStartsAndKeepsRunning)
 {
     QProcess gui;
@@ -42,3 +127,4 @@ TEST(Programs, TheWindowProgramStartsAndKeepsRunning)
 }
 
 } // namespace
+} // namespace quarvane

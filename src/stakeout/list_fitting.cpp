@@ -1,4 +1,4 @@
-#include "shell/list_fitting.h"
+#include "stakeout/list_fitting.h"
 
 namespace quarvane {
 
