@@ -5,6 +5,10 @@
 #include "stakeout/single_point.h"
 #include "text/user_error.h"
 
+#include "support/app_dir.h"
+#include "support/xls_reader.h"
+
+#include <QDir>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -287,6 +291,83 @@ TEST(TextExport, NumbersSidesByPassesWithGaps)
     EXPECT_EQ(f.jieguo(4, 6), "000");
     EXPECT_EQ(f.jieguo(5, 6), "000");   // the missing left side's elevation too
     EXPECT_TRUE(forwardTextExport(ResultsTable()).lines.isEmpty());
+}
+
+// Two recorded points, the second without an elevation and a left stake.
+void recordTwoPoints(Fixture& f)
+{
+    SinglePoint s;
+    s.Text1[6] = "100";
+    s.Text1[14] = "5";
+    s.Text1[20] = "5";
+    s.comp1(f.w);
+    s.ok11(f.w);
+    s.Text1[6] = "120";
+    s.Text1[20] = "6";
+    s.comp1(f.w);
+    s.Text1[11].clear();
+    s.ok11(f.w);
+}
+
+TEST(Saving, TheWorkbookReadsBackCellForCell)
+{
+    Fixture f;
+    recordTwoPoints(f);
+    test::AppDir dir;
+    saveForwardResults(dir.path(), f.jieguo, SaveChoice{dir.file("result.xls"), 1});
+    const test::ReadBack book = test::readWithXlrd(dir.file("result.xls"));
+    ASSERT_TRUE(book.error.isEmpty()) << book.error.toStdString();
+    EXPECT_EQ(book.rows, 7);
+    test::Cells want;
+    const char16_t* captions[] = {u"桩号", u"桩位", u"边距", u"X 坐标", u"Y 坐标", u"高程"};
+    for (int c = 1; c <= 6; ++c)
+        want[{1, c}] = test::quoted(QString::fromUtf16(captions[c - 1]));
+    for (int r = 1; r <= 6; ++r)
+        for (int c = 1; c <= 6; ++c)
+            if (!f.jieguo(r, c).isEmpty())
+                want[{r + 1, c}] = test::quoted(f.jieguo(r, c));
+    EXPECT_EQ(book.cells, want);
+    EXPECT_EQ(dir.read("result.xls"), dir.read("temp/aaa.xls"));   // the template keeps the last export
+    EXPECT_EQ(f.jieguo(4, 6), "");                                  // a workbook writes nothing back
+
+    saveForwardResults(dir.path(), f.jieguo, SaveChoice{dir.file("result.et"), 2});
+    EXPECT_EQ(dir.read("result.et"), dir.read("result.xls"));       // WPS: the same workbook
+}
+
+TEST(Saving, TextAndCsvAreTheSameText)
+{
+    Fixture f;
+    recordTwoPoints(f);
+    test::AppDir dir;
+    saveForwardResults(dir.path(), f.jieguo, SaveChoice{dir.file("a.txt"), 3});
+    const QByteArray first = dir.read("a.txt");
+    EXPECT_TRUE(first.startsWith(" 1 ,"));
+    EXPECT_TRUE(first.endsWith("Y6.000\r\n"));
+    EXPECT_EQ(f.jieguo(4, 6), "000");
+    saveForwardResults(dir.path(), f.jieguo, SaveChoice{dir.file("a.csv"), 4});
+    EXPECT_EQ(dir.read("a.csv"), first);                            // saving twice: the same file
+    EXPECT_EQ(dir.read("temp/aaa.txt"), first);
+    saveForwardResults(dir.path(), f.jieguo, SaveChoice{QString(), 3});   // a cancelled dialog
+}
+
+TEST(Saving, AFailedSaveKeepsTheResultsAndTheEarlierFile)
+{
+    Fixture f;
+    recordTwoPoints(f);
+    test::AppDir dir;
+    dir.write("keep.txt", "earlier");
+    struct Case { const char* name; QString target; int filter; std::function<void()> spoil; };
+    const Case cases[] = {
+        {"target folder missing", dir.file("no/such/result.txt"), 3, [] {}},
+        {"target folder missing, workbook", dir.file("no/such/result.xls"), 1, [] {}},
+        {"temp missing", dir.file("keep.txt"), 3, [&] { QDir(dir.file("temp")).removeRecursively(); }},
+    };
+    for (const Case& c : cases) {
+        c.spoil();
+        EXPECT_THROW(saveForwardResults(dir.path(), f.jieguo, SaveChoice{c.target, c.filter}), UserError) << c.name;
+        EXPECT_EQ(f.jieguo(4, 6), "") << c.name;   // no "000" written back
+        EXPECT_EQ(dir.read("keep.txt"), "earlier") << c.name;
+    }
 }
 
 } // namespace

@@ -13,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 
+#include "support/xls_reader.h"
+
 #include <gtest/gtest.h>
 
 #include <iostream>
@@ -22,91 +24,10 @@
 namespace quarvane {
 namespace {
 
-// Every workbook is read back by xlrd (Python), which shares no code with
-// our writer. The first python3 that can import xlrd is used:
-// $QUARVANE_PYTHON, python3 on the PATH, then the system one (where Debian's
-// python3-xlrd installs).
-QString pythonWithXlrd()
-{
-    static const QString found = [] {
-        QStringList candidates;
-        if (const QString chosen = qEnvironmentVariable("QUARVANE_PYTHON"); !chosen.isEmpty())
-            candidates << chosen;
-        candidates << QStandardPaths::findExecutable(QStringLiteral("python3")) << QStringLiteral("/usr/bin/python3");
-        for (const QString& python : candidates) {
-            if (python.isEmpty())
-                continue;
-            QProcess probe;
-            probe.start(python, {QStringLiteral("-c"), QStringLiteral("import xlrd")});
-            if (probe.waitForFinished(30000) && probe.exitStatus() == QProcess::NormalExit && probe.exitCode() == 0)
-                return python;
-        }
-        return QString();
-    }();
-    return found;
-}
-
-// The cells of a sheet by 1-based row and column.
-using Cells = std::map<std::pair<int, int>, QString>;
-
-// A workbook as xlrd read it. A cell is shown as its text in quotes, or as
-// xlrd's cell type and value when it is not text.
-struct ReadBack {
-    QString error; // empty when xlrd read the file
-    QString warnings;
-    int biff = 0;
-    QStringList sheetNames;
-    int rows = 0;
-    int columns = 0;
-    Cells cells; // of the first sheet, those not empty
-};
-
-QString quoted(const QString& text) { return u'"' + text + u'"'; }
-
-QString shownCell(const QJsonValue& cell)
-{
-    if (cell.isString())
-        return quoted(cell.toString());
-    const QJsonObject other = cell.toObject();
-    return QStringLiteral("type %1 value %2").arg(other["ctype"].toInt()).arg(other["value"].toString());
-}
-
-ReadBack readWithXlrd(const QString& path)
-{
-    ReadBack book;
-    const QString python = pythonWithXlrd();
-    if (python.isEmpty()) {
-        book.error = QStringLiteral("no python3 with xlrd found: install python3-xlrd (or set QUARVANE_PYTHON)");
-        return book;
-    }
-    QProcess reader;
-    reader.start(python, {QStringLiteral(QUARVANE_XLS_READER), path});
-    if (!reader.waitForFinished(120000) || reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0) {
-        book.error = QStringLiteral("xlrd could not read %1: %2").arg(path, QString::fromUtf8(reader.readAllStandardError()));
-        return book;
-    }
-    QJsonParseError parseError;
-    const QJsonObject result = QJsonDocument::fromJson(reader.readAllStandardOutput(), &parseError).object();
-    if (parseError.error != QJsonParseError::NoError) {
-        book.error = QStringLiteral("reader output is not JSON: ") + parseError.errorString();
-        return book;
-    }
-    book.warnings = result["warnings"].toString();
-    book.biff = result["biff"].toInt();
-    const QJsonArray sheets = result["sheets"].toArray();
-    for (const QJsonValue& sheet : sheets)
-        book.sheetNames << sheet["name"].toString();
-    if (sheets.isEmpty())
-        return book;
-    const QJsonObject first = sheets.first().toObject();
-    book.rows = first["nrows"].toInt();
-    book.columns = first["ncols"].toInt();
-    for (const QJsonValue& cell : first["cells"].toArray()) {
-        const QJsonArray at = cell.toArray();
-        book.cells[{at[0].toInt(), at[1].toInt()}] = shownCell(at[2]);
-    }
-    return book;
-}
+using test::Cells;
+using test::ReadBack;
+using test::readWithXlrd;
+using test::quoted;
 
 XlsWorkbook workbookOf(const Cells& cells)
 {
