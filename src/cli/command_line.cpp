@@ -1,10 +1,13 @@
 #include "cli/command_line.h"
 
+#include "inverse/coordinate_file.h"
+#include "inverse/measured_point.h"
 #include "route/route_catalogue.h"
 #include "route/route_tables.h"
 #include "stakeout/batch.h"
 #include "stakeout/result_saving.h"
 #include "stakeout/single_point.h"
+#include "structure/structure_screen.h"
 #include "text/number_text.h"
 #include "text/user_error.h"
 
@@ -19,9 +22,11 @@ const QStringList kTypes = {QStringLiteral("xls"), QStringLiteral("et"), QString
 struct Command {
     const char* name;
     int operands;
-    bool stakes;   // takes --left, --right, --median, -o, --type
+    bool stakes;   // takes --left, --right, --median
+    bool saves;    // takes -o, --type
 };
-const Command kCommands[] = {{"routes", 0, false}, {"point", 2, true}, {"stake", 4, true}};
+const Command kCommands[] = {{"routes", 0, false, false}, {"point", 2, true, true}, {"stake", 4, true, true},
+                             {"locate", 1, false, true},  {"structure", 7, false, true}};
 
 // The route's tables: a name from the catalogue, else the path of its
 // table files without extension.
@@ -82,6 +87,17 @@ QString cliUsage()
         "      批量计算：从起点桩号起按间距计算到终点桩号之前，如同“批量计算”的 计 算。\n"
         "      例: quarvane-cli stake 演示线路 0 1000 20 --left 12.5 --right 12.5\n"
         "\n"
+        "  locate 线路 (--file 测点文件 | --point X,Y[,高程] ...)\n"
+        "      桩号反查：测点的桩号、偏距、设计高程、填挖高度、路基设计宽和放样偏差，\n"
+        "      如同“坐标读取”（文件每行“点名,X,Y[,高程]”）或“坐标输入”的 计 算、确 定。\n"
+        "      读不了的行在标准错误上说明；至少读入一个点时退出状态为 0。\n"
+        "      例: quarvane-cli locate 演示线路 --file 演示线路测点.txt\n"
+        "      例: quarvane-cli locate 演示线路 --point 3426599.27,509836.662,244.5\n"
+        "\n"
+        "  structure 线路 桩号 右夹角 左轴线长 右轴线长 宽度1 宽度2\n"
+        "      结构物计算：中心点、轴线两端和四个角点的坐标（右夹角为 度.分秒）。\n"
+        "      例: quarvane-cli structure 演示线路 2300 75.3 12 12 3 3\n"
+        "\n"
         "  线路是线路目录中的线路名称，或线路参数文件的路径（不含扩展名，如 data/线路参数/演示线路）。\n"
         "  不给 -o 时，结果以“保 存”为 TEXT 时写出的文本（UTF-8）写到标准输出。\n"
         "  -o 文件 [--type xls|et|txt|csv]  如同“保 存”那样保存到文件；不给 --type 时按扩展名。\n"
@@ -127,6 +143,14 @@ std::optional<CliRequest> parseCommandLine(const QStringList& args, CliUsageErro
         } else if (a == QStringLiteral("-o")) {
             if (!value(r.output) || r.output.isEmpty())
                 return fail(QStringLiteral("-o 后面需要文件名。"));
+        } else if (a == QStringLiteral("--file")) {
+            if (!value(r.file) || r.file.isEmpty())
+                return fail(QStringLiteral("--file 后面需要测点文件名。"));
+        } else if (a == QStringLiteral("--point")) {
+            QString point;
+            if (!value(point) || point.isEmpty())
+                return fail(QStringLiteral("--point 后面需要“X,Y”或“X,Y,高程”。"));
+            r.points.append(point);
         } else if (a == QStringLiteral("--type")) {
             if (!value(r.type) || !kTypes.contains(r.type))
                 return fail(QStringLiteral("--type 只能是 xls、et、txt 或 csv。"));
@@ -146,9 +170,16 @@ std::optional<CliRequest> parseCommandLine(const QStringList& args, CliUsageErro
         if (r.operands.size() != c.operands)
             return fail(QStringLiteral("命令 %1 需要 %2 个参数，给了 %3 个。").arg(r.command).arg(c.operands).arg(r.operands.size()));
         const bool stakeOptions = !r.left.isEmpty() || !r.right.isEmpty() || !r.medianLeft.isEmpty()
-            || !r.medianRight.isEmpty() || !r.output.isEmpty() || !r.type.isEmpty();
+            || !r.medianRight.isEmpty();
         if (!c.stakes && stakeOptions)
-            return fail(QStringLiteral("命令 %1 不带 --left、--right、--median、-o 或 --type。").arg(r.command));
+            return fail(QStringLiteral("命令 %1 不带 --left、--right 或 --median。").arg(r.command));
+        if (!c.saves && (!r.output.isEmpty() || !r.type.isEmpty()))
+            return fail(QStringLiteral("命令 %1 不带 -o 或 --type。").arg(r.command));
+        const bool locating = r.command == QStringLiteral("locate");
+        if (!locating && (!r.file.isEmpty() || !r.points.isEmpty()))
+            return fail(QStringLiteral("--file 和 --point 只用于 locate。"));
+        if (locating && r.file.isEmpty() == r.points.isEmpty())
+            return fail(QStringLiteral("locate 需要 --file 文件，或一个以上的 --point X,Y[,高程]（二者选一）。"));
         if (!r.type.isEmpty() && r.output.isEmpty())
             return fail(QStringLiteral("--type 要与 -o 一起使用。"));
         if (!r.output.isEmpty() && r.type.isEmpty()) {
@@ -192,6 +223,46 @@ CliResult runCommandLine(const CliRequest& request, const QString& executableDir
         if (!request.right.isEmpty())
             checkNumber(request.right, "--right");
         Workspace w = s.workspace();
+        if (request.command == QStringLiteral("locate")) {
+            QStringList lines;
+            if (!request.file.isEmpty()) {
+                lines = readPointFile(request.file);
+            } else {
+                int k = 0;
+                for (const QString& point : request.points)
+                    lines.append(QStringLiteral("--point%1,").arg(++k) + point);
+            }
+            MeasuredPoint screen;
+            InverseState state;
+            const CoordinateRun run = runCoordinateLines(lines, screen, w, state);
+            if (!request.file.isEmpty() || !run.skipped.empty() || run.notRecorded > 0)
+                result.err = run.summary(int(run.skipped.size()));
+            if (run.read == 0) {
+                result.status = 1;
+                return result;
+            }
+            if (request.output.isEmpty()) {
+                for (const QString& line : measuredTextExport(s.jieguo))
+                    result.out += (line + QStringLiteral("\r\n")).toUtf8();
+            } else {
+                saveMeasuredResults(appDir, s.jieguo, SaveChoice{request.output, int(kTypes.indexOf(request.type)) + 1});
+            }
+            return result;
+        }
+        if (request.command == QStringLiteral("structure")) {
+            StructureScreen screen;
+            for (int k = 0; k < 6; ++k)
+                screen.Text11[std::size_t(6 + k)] = request.operands[1 + k];
+            screen.jiegoucomp(w);
+            screen.jiegouok(w);
+            if (request.output.isEmpty()) {
+                for (const QString& line : structureTextExport(s.jieguo))
+                    result.out += (line + QStringLiteral("\r\n")).toUtf8();
+            } else {
+                saveStructureResults(appDir, s.jieguo, SaveChoice{request.output, int(kTypes.indexOf(request.type)) + 1});
+            }
+            return result;
+        }
         if (request.command == QStringLiteral("point")) {
             checkNumber(request.operands[1], "STATION");
             SinglePoint single;

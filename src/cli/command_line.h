@@ -17,6 +17,8 @@ struct CliRequest {
     QString medianLeft, medianRight;   // --median L,R
     QString output;          // -o FILE
     QString type;            // --type xls|et|txt|csv
+    QString file;            // locate --file FILE
+    QStringList points;      // locate --point X,Y[,H], in order
 };
 
 // A usage error: the message and exit status 2.
@@ -34,7 +36,7 @@ QString cliUsage();
 struct CliResult {
     int status = 0;
     QByteArray out;          // standard output
-    QString err;             // standard error
+    QString err;             // standard error: messages, skipped lines
 };
 
 // Runs a request. Bad input gives status 1 and a message naming the

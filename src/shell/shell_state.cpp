@@ -187,6 +187,67 @@ void ShellState::savel2(const SaveChoice& choice)
     saveForwardResults(FilePosition, jieguo, choice);
 }
 
+void ShellState::zhuangcomp()
+{
+    Workspace w = workspace();
+    measured.zhuangcomp(w, inverse);
+}
+
+void ShellState::zhuangok()
+{
+    Workspace w = workspace();
+    measured.zhuangok(w);
+    focusOn(Grid::Text10, 4);
+}
+
+void ShellState::zhuangcancel()
+{
+    panels.zhuang = false;
+    emptyList();
+    P1 = picturePath(FilePosition, QStringLiteral("ooo.BMP"));
+    P2 = picturePath(FilePosition, QStringLiteral("ooo1.BMP"));
+    screen.reset();
+}
+
+void ShellState::zhuangsavel(const SaveChoice& choice)
+{
+    saveMeasuredResults(FilePosition, jieguo, choice);
+}
+
+QString ShellState::readCoordinateFile(const QString& path)
+{
+    const QStringList lines = readPointFile(path);
+    Workspace w = workspace();
+    return runCoordinateLines(lines, measured, w, inverse).summary();
+}
+
+void ShellState::jiegoucomp()
+{
+    Workspace w = workspace();
+    structure.jiegoucomp(w);
+}
+
+void ShellState::jiegouok()
+{
+    Workspace w = workspace();
+    structure.jiegouok(w);
+    focusOn(Grid::Text11, 6);
+}
+
+void ShellState::jiegoucancel()
+{
+    panels.Frame5 = false;
+    emptyList();
+    P1 = picturePath(FilePosition, QStringLiteral("ooo.BMP"));
+    P2 = picturePath(FilePosition, QStringLiteral("ooo1.BMP"));
+    screen.reset();
+}
+
+void ShellState::jiegousavel(const SaveChoice& choice)
+{
+    saveStructureResults(FilePosition, jieguo, choice);
+}
+
 void ShellState::xlok()
 {
     const QString name = selected >= 0 && selected < List1.size() ? List1[selected] : QString();

@@ -6,6 +6,8 @@
 // shows this state and turns clicks into calls of the functions named after
 // its buttons and menu items.
 
+#include "inverse/coordinate_file.h"
+#include "inverse/measured_point.h"
 #include "route/route_catalogue.h"
 #include "route/route_tables.h"
 #include "stakeout/batch.h"
@@ -13,6 +15,7 @@
 #include "stakeout/list_fitting.h"
 #include "stakeout/result_saving.h"
 #include "stakeout/single_point.h"
+#include "structure/structure_screen.h"
 
 #include <QString>
 #include <QStringList>
@@ -85,6 +88,24 @@ public:
     void insert1();
     void cancel12();
     void savel2(const SaveChoice& choice);
+
+    // Measured-point screen (坐标输入, and 坐标读取 on the same screen).
+    MeasuredPoint measured;
+    InverseState inverse;
+    void zhuangcomp();
+    void zhuangok();
+    void zhuangcancel();
+    void zhuangsavel(const SaveChoice& choice);
+    // 坐标读取 after its open dialog: every point of the file. Returns what
+    // the surveyor is told; UserError when the file cannot be read.
+    QString readCoordinateFile(const QString& path);
+
+    // Structure screen.
+    StructureScreen structure;
+    void jiegoucomp();
+    void jiegouok();
+    void jiegoucancel();
+    void jiegousavel(const SaveChoice& choice);
 
     // Start-up: the route list filled from the catalogue. Throws UserError
     // when the catalogue exists but cannot be read (the list stays empty).

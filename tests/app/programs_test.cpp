@@ -113,6 +113,38 @@ TEST(CommandLine, BadInputAndUsage)
         EXPECT_TRUE(QString::fromUtf8(help.out).contains(QString::fromUtf8(command))) << command;
 }
 
+TEST(CommandLine, LocateAndStructure)
+{
+    const CliRun file = cli({"--app-dir", kData, "locate", "演示线路", "--file", kData + "/演示线路测点.txt"});
+    EXPECT_EQ(file.status, 0) << file.err.toStdString();
+    const QList<QByteArray> lines = file.out.split('\n');
+    EXPECT_TRUE(lines[0].startsWith("\xe5\xba\x8f\xe5\x8f\xb7,"));   // 序号, in UTF-8
+    EXPECT_TRUE(lines[1].startsWith(" 1 ,"));
+    EXPECT_TRUE(file.err.contains(QStringLiteral("读入")));
+
+    test::AppDir dir(test::AppDir::Content::WithDemoRoute);
+    dir.write("pts.txt", "A,3426599.27,509836.662,244.5\r\nB,1\r\n");
+    const CliRun some = cli({"--app-dir", dir.path(), "locate", "演示线路", "--file", dir.file("pts.txt"), "-o", dir.file("out.csv")});
+    EXPECT_EQ(some.status, 0);
+    EXPECT_TRUE(some.err.contains(QStringLiteral("第2行"))) << some.err.toStdString();
+    EXPECT_TRUE(dir.read("out.csv").contains(",K01+234.500,0.000,244.029,-0.471,0.000,0.000\r\n"));
+    EXPECT_EQ(dir.read("out.csv"), dir.read("temp/aaa.txt"));
+
+    const CliRun none = cli({"--app-dir", dir.path(), "locate", "演示线路", "--point", "1,x"});
+    EXPECT_EQ(none.status, 1);
+    EXPECT_TRUE(none.out.isEmpty());
+    const CliRun both = cli({"--app-dir", dir.path(), "locate", "演示线路", "--point", "1,2", "--file", "f"});
+    EXPECT_EQ(both.status, 2);
+
+    const CliRun culvert = cli({"--app-dir", kData, "structure", "演示线路", "2300", "75.3", "12", "12", "3", "3"});
+    EXPECT_EQ(culvert.status, 0) << culvert.err.toStdString();
+    EXPECT_EQ(culvert.out.count("\r\n"), 7);
+    EXPECT_TRUE(culvert.out.contains("B=75.3 K02+300.000\r\n"));
+    const CliRun bad = cli({"--app-dir", kData, "structure", "演示线路", "2300", "7x", "12", "12", "3", "3"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("右夹角"))) << bad.err.toStdString();
+}
+
 TEST(Programs, TheWindowProgramStartsAndKeepsRunning)
 {
     QProcess gui;
