@@ -4,6 +4,7 @@
 #include "editors/table_editor_view.h"
 #include "shell/calculator.h"
 #include "shell/fonts.h"
+#include "stakeout/stake_grids_view.h"
 #include "text/user_error.h"
 
 #include <QEvent>
@@ -78,6 +79,7 @@ Form1::Form1(QString FilePosition, QWidget* parent)
         openTableEditor(this, state_.FilePosition, state_.names.XLming, kind);
     };
     launchCalculator = [] { return startCalculator(); };
+    chooseSaveFile = [this] { return askSaveFile(this); };
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("client"));
@@ -163,6 +165,9 @@ void Form1::buildPanels(QWidget* central)
     out2 = panel(central, "out2", twips(5010, 1650, 9945, 2475));
     zhuang = panel(central, "zhuang", twips(4950, 180, 10755, 4485));
     Frame5 = panel(central, "Frame5", twips(4890, 0, 10185, 4365));
+    stakeGrids = new StakeGridsView(
+        state_, {Frame6, out1, inputpiliang1, out2}, [this](const std::function<void()>& change) { return run(change); },
+        [this] { return chooseSaveFile(); }, this);
 
     // The list panel: List1 moves inside lis under the two scroll bars.
     HV = panel(central, "HV", twips(5100, 4260, 9525, 4845));
@@ -268,16 +273,17 @@ void Form1::buildPanels(QWidget* central)
     Label4->setFont(songFont(15, true));
 }
 
-void Form1::run(const std::function<void()>& change)
+bool Form1::run(const std::function<void()>& change)
 {
     try {
         change();
     } catch (const UserError& error) {
         refresh();
         showMessage(error.message());
-        return;
+        return false;
     }
     refresh();
+    return true;
 }
 
 void Form1::refresh()
@@ -324,6 +330,7 @@ void Form1::refresh()
     XLming->setText(state_.names.XLming);
     if (Text2->text() != state_.Text2)
         Text2->setText(state_.Text2);
+    stakeGrids->refresh();
     refreshing_ = false;
 
     switch (std::exchange(state_.focus, Focus::None)) {
@@ -336,6 +343,8 @@ void Form1::refresh()
         Text2->selectAll();
         break;
     case Focus::Cell:
+        stakeGrids->focus(state_.focusCell);
+        break;
     case Focus::None:
         break;
     }

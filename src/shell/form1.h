@@ -21,6 +21,8 @@ class QScrollBar;
 
 namespace quarvane {
 
+class StakeGridsView;
+
 class Form1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -29,11 +31,13 @@ public:
     ShellState& state() { return state_; }
 
     // Seams the tests replace: how a message is shown, how a deletion is
-    // confirmed, how an editor is opened, how the calculator is started.
+    // confirmed, how an editor is opened, how the calculator is started,
+    // how the save dialog answers.
     std::function<void(const QString&)> showMessage;
     std::function<bool()> confirmDelete;
     std::function<void(TableKind)> openEditor;
     std::function<QString()> launchCalculator;
+    std::function<SaveChoice()> chooseSaveFile;
 
     // Menu items.
     QAction *choose, *calculate, *point, *batch, *zhuanghao, *xyin, *xyread, *jgw, *jsq;
@@ -45,6 +49,8 @@ public:
     QScrollBar *VScroll1, *HScroll1;
     QLineEdit *XLming, *Text2;
     QPushButton *xlok, *xladd, *xldel, *xledi, *addok, *addcan, *ediok, *ediret;
+    // The single-point and batch screens inside Frame6, out1, inputpiliang1, out2.
+    StakeGridsView* stakeGrids = nullptr;
 
     // Shows the state in the widgets.
     void refresh();
@@ -54,8 +60,8 @@ protected:
 
 private:
     // Runs a state change; a UserError is shown and leaves the state as the
-    // change left it.
-    void run(const std::function<void()>& change);
+    // change left it (false).
+    bool run(const std::function<void()>& change);
     void buildMenus();
     void buildPanels(QWidget* central);
 
