@@ -1,7 +1,7 @@
 // Shows Quarvane's windows on the demo route and saves a PNG of each:
 // the main window on its route list, the route selected, the new-route
-// entry, the table list, and the four table editors on the demo route's
-// tables. Run under a display (scripts/screenshot starts Xvfb for it):
+// entry, the table list, the four table editors on the demo route's
+// tables, and the single-point and batch screens with results. Run under a display (scripts/screenshot starts Xvfb for it):
 //
 //   quarvane-screenshots <application directory> <output directory>
 //
@@ -9,6 +9,7 @@
 #include "editors/table_editor.h"
 #include "editors/table_editor_view.h"
 #include "shell/form1.h"
+#include "stakeout/stake_grids_view.h"
 
 #include <QApplication>
 #include <QDir>
@@ -27,6 +28,13 @@ void settle()
         QApplication::processEvents();
         QTest::qWait(30);
     }
+}
+
+// Types into a box over its text, as a user does after the box selected it.
+void typeInto(QLineEdit* box, const QString& text)
+{
+    box->selectAll();
+    QTest::keyClicks(box, text);
 }
 
 bool save(QWidget* window, const QString& path)
@@ -82,5 +90,31 @@ int main(int argc, char* argv[])
         view.show();
         ok &= save(&view, out.filePath(QLatin1String(file)));
     }
+
+    // The computing screens work on the route loaded with 确定.
+    form1.choose->trigger();
+    form1.List1->setCurrentRow(row);
+    form1.xlok->click();
+    quarvane::StakeGridsView& grids = *form1.stakeGrids;
+
+    // One station recorded, the next computed and not yet recorded.
+    form1.point->trigger();
+    typeInto(grids.Text1[6], QStringLiteral("1000"));
+    typeInto(grids.Text1[14], QStringLiteral("12"));
+    typeInto(grids.Text1[20], QStringLiteral("12"));
+    grids.comp1->click();
+    grids.ok11->click();
+    typeInto(grids.Text1[6], QStringLiteral("1020"));
+    typeInto(grids.Text1[14], QStringLiteral("12"));
+    typeInto(grids.Text1[20], QStringLiteral("12"));
+    grids.comp1->click();
+    ok &= save(&form1, out.filePath(QStringLiteral("single_point.png")));
+
+    form1.batch->trigger();
+    const char* range[] = {"500", "1000", "50", "12.5", "12.5"};
+    for (int k = 0; k < 5; ++k)
+        typeInto(grids.Text4[std::size_t(5 + k)], QLatin1String(range[k]));
+    grids.comp2->click();
+    ok &= save(&form1, out.filePath(QStringLiteral("batch.png")));
     return ok ? 0 : 1;
 }

@@ -39,6 +39,9 @@ QFrame* panel(QWidget* parent, const char* name, QRect geometry, bool border = t
     auto* frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(geometry);
+    // A panel hides what lies under it: the welcome title, and the lower
+    // band of a panel it overlaps.
+    frame->setAutoFillBackground(true);
     if (border)
         frame->setFrameShape(QFrame::StyledPanel);
     return frame;

@@ -16,6 +16,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -397,6 +398,27 @@ TEST(StakeScreens, TheGridsFitTheirFrames)
             }
         }
     }
+}
+
+// The welcome title lies under the computing screens' panels: nothing of
+// it shows in the margin of the batch grid, where the batch range's frame
+// ends and the grid's frame begins.
+TEST(StakeScreens, ThePanelsHideTheTitleUnderThem)
+{
+    AppDir dir(AppDir::Content::WithDemoRoute);
+    Window w(dir);
+    Form1& f = w.form;
+    f.batch->trigger();
+    QWidget* client = f.centralWidget();
+    const QRect margin(f.out2->x() + 3, f.out2->y() + 3, client->width() - f.out2->x() - 6, w.v.Text5[0]->y() - 4);
+    const QImage image = client->grab(margin).toImage();
+    ASSERT_FALSE(image.isNull());
+    const QRgb ground = image.pixel(0, 0);
+    int others = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            others += image.pixel(x, y) != ground;
+    EXPECT_EQ(others, 0);
 }
 
 // The window's own save dialog: its title, file types and suffix, and the
