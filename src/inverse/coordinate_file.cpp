@@ -64,13 +64,17 @@ QStringList readPointFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(QStringLiteral("无法读取文件“%1”：%2").arg(shownPath(path), file.errorString()));
-    const QByteArray bytes = file.readAll();
+    return decodePointLines(file.readAll(), shownPath(path));
+}
+
+QStringList decodePointLines(const QByteArray& bytes, const QString& shownName)
+{
     if (bytes.contains('\0'))
-        throw UserError(QStringLiteral("文件“%1”不是文本文件。").arg(shownPath(path)));
+        throw UserError(QStringLiteral("文件“%1”不是文本文件。").arg(shownName));
     QStringDecoder decoder("GBK");
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        throw UserError(QStringLiteral("文件“%1”不是GBK编码的文本文件。").arg(shownPath(path)));
+        throw UserError(QStringLiteral("文件“%1”不是GBK编码的文本文件。").arg(shownName));
     // CR LF, a lone CR and a lone LF all end a line.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');

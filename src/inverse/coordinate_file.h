@@ -43,6 +43,10 @@ struct CoordinateRun {
 // GBK text.
 QStringList readPointFile(const QString& path);
 
+// The lines of a points file already in memory, by the rules of
+// readPointFile; `shownName` is the file name its messages give.
+QStringList decodePointLines(const QByteArray& bytes, const QString& shownName);
+
 // Computes and records every point of the lines into the screen's rows and
 // report, from the first free row on. The grid is left showing the last
 // point recorded.

@@ -40,13 +40,17 @@ QString tableFile(const QString& FilePosition, const QString& name, TableKind ki
 
 DesignTable readTableFile(const QString& path, TableKind kind)
 {
-    const QStringList lines = readGbkLines(path);
+    return parseTableLines(readGbkLines(path), kind, shownPath(path));
+}
+
+DesignTable parseTableLines(const QStringList& lines, TableKind kind, const QString& shownName)
+{
     if (lines.isEmpty())
-        throw UserError(QStringLiteral("文件“%1”没有标题行，不是线路参数文件。").arg(shownPath(path)));
+        throw UserError(QStringLiteral("文件“%1”没有标题行，不是线路参数文件。").arg(shownName));
     const qsizetype records = lines.size() - 1;
     if (records > kMaxRecords)
         throw UserError(QStringLiteral("文件“%1”有%2条记录，超过%3条的上限。")
-                            .arg(shownPath(path))
+                            .arg(shownName)
                             .arg(records)
                             .arg(kMaxRecords));
     DesignTable table(kind);

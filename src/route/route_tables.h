@@ -44,6 +44,10 @@ QString tableFile(const QString& FilePosition, const QString& name, TableKind ki
 // 600 records.
 DesignTable readTableFile(const QString& path, TableKind kind);
 
+// The table of a file's lines already read, by the rules of readTableFile;
+// `shownName` is the file name its messages give.
+DesignTable parseTableLines(const QStringList& lines, TableKind kind, const QString& shownName);
+
 // Loads the route's four files. All or nothing: the result is returned only
 // when all four were read, so a caller that assigns it keeps its previous
 // tables on any error.

@@ -32,12 +32,17 @@ QStringList readGbkLines(const QString& path)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw UserError(QStringLiteral("无法读取文件“%1”：%2").arg(shownPath(path), file.errorString()));
+    return decodeGbkLines(bytes, shownPath(path));
+}
+
+QStringList decodeGbkLines(const QByteArray& bytes, const QString& shownName)
+{
     if (bytes.contains('\0'))
-        throw UserError(QStringLiteral("文件“%1”不是文本文件。").arg(shownPath(path)));
+        throw UserError(QStringLiteral("文件“%1”不是文本文件。").arg(shownName));
     QStringDecoder decoder("GBK");
     const QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        throw UserError(QStringLiteral("文件“%1”不是GBK编码的文本文件。").arg(shownPath(path)));
+        throw UserError(QStringLiteral("文件“%1”不是GBK编码的文本文件。").arg(shownName));
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();

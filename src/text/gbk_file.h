@@ -4,6 +4,7 @@
 // file the surveyor's routes are kept in. Encoding goes through Qt's
 // ICU-backed converters.
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +18,10 @@ bool encodableInGbk(const QString& text);
 // line end after the last line does not make an empty line. Throws
 // UserError naming the file when it cannot be opened or is not GBK text.
 QStringList readGbkLines(const QString& path);
+
+// The lines of GBK text already in memory, by the rules of readGbkLines.
+// `shownName` is the file name its messages give.
+QStringList decodeGbkLines(const QByteArray& bytes, const QString& shownName);
 
 // Writes the lines, each followed by CR LF, in GBK, through a temporary file
 // renamed into place, so a failure leaves any earlier file whole. Throws

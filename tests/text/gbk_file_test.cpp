@@ -51,5 +51,25 @@ TEST(GbkFile, RefusesWhatItCannotReadOrWrite)
     EXPECT_FALSE(encodableInGbk(QStringLiteral("😀")));
 }
 
+TEST(GbkFile, BytesInMemoryAreReadByTheSameRulesAndNameTheGivenFile)
+{
+    EXPECT_EQ(decodeGbkLines(gbk(QStringLiteral("一\r\n二\n三\r\n")), QStringLiteral("a.txt")),
+              (QStringList{"一", "二", "三"}));
+    EXPECT_TRUE(decodeGbkLines(QByteArray(), QStringLiteral("a.txt")).isEmpty());
+    struct Case { QByteArray bytes; QString says; };
+    const Case cases[] = {
+        {QByteArray("ab\0cd", 5), QStringLiteral("文件“线路参数/A.pin”不是文本文件。")},
+        {QByteArray("\x81\x20", 2), QStringLiteral("文件“线路参数/A.pin”不是GBK编码的文本文件。")},
+    };
+    for (const Case& c : cases) {
+        try {
+            decodeGbkLines(c.bytes, QStringLiteral("线路参数/A.pin"));
+            ADD_FAILURE() << c.says.toStdString();
+        } catch (const UserError& e) {
+            EXPECT_EQ(e.message(), c.says);
+        }
+    }
+}
+
 } // namespace
 } // namespace quarvane
