@@ -128,6 +128,14 @@ void RouteCatalogue::remove(int index)
     // leaves the route whole and listed.
     writeCatalogue(entries);
     entries_ = entries;
+    // Only a name the program could have given a route owns table files. A
+    // line edited into the catalogue by hand ("../../资料") would otherwise
+    // lead the deletion out of 线路参数.
+    try {
+        checkRouteName(name);
+    } catch (const UserError& e) {
+        throw UserError(QStringLiteral("线路“%1”已从线路列表中删除。%2因此没有删除任何文件。").arg(name, e.message()));
+    }
     QStringList kept;
     for (TableKind kind : kAllKinds) {
         const QString file = tableFile(FilePosition_, name, kind);

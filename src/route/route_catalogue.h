@@ -41,7 +41,10 @@ public:
     // Deletes the route of entry `index`: the list closes up, the catalogue
     // is rewritten without it, and its four table files are removed (a file
     // already gone is not an error). Throws UserError, with the catalogue
-    // and the list unchanged, when the catalogue cannot be written.
+    // and the list unchanged, when the catalogue cannot be written; after
+    // the list closed up when a file cannot be removed, or when the name is
+    // not one a route can have (then no file is touched: such a name, from
+    // a catalogue edited by hand, may point out of 线路参数).
     void remove(int index);
 
 private:

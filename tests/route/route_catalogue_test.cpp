@@ -120,5 +120,31 @@ TEST(RouteCatalogue, DeletingClosesUpAndRemovesTheFiles)
     EXPECT_TRUE(again.entries().isEmpty());
 }
 
+TEST(RouteCatalogue, DeletingALineThatCannotBeARouteTouchesNoFile)
+{
+    // A catalogue edited by hand: its second line would lead the deletion
+    // out of 线路参数 to files beside the application directory.
+    AppDir dir;
+    RouteCatalogue catalogue(dir.path());
+    catalogue.add(QStringLiteral("A"));
+    dir.write("temp/XL.dat", gbk(QStringLiteral("A\r\n../资料\r\n")));
+    for (const char* ext : kExts)
+        dir.write(QStringLiteral("资料") + ext, "keep");
+    catalogue.read();
+    try {
+        catalogue.remove(1);
+        FAIL() << "the user is told that no file was deleted";
+    } catch (const UserError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("线路“../资料”已从线路列表中删除。"
+                                              "线路名称不能含有字符 \\ / : * ? \" < > | 或控制字符。"
+                                              "因此没有删除任何文件。"));
+    }
+    EXPECT_EQ(catalogue.entries(), (QStringList{"A", ""}));
+    EXPECT_EQ(dir.read("temp/XL.dat"), QByteArray("A\r\n"));
+    for (const char* ext : kExts)
+        EXPECT_EQ(dir.read(QStringLiteral("资料") + ext), QByteArray("keep")) << ext;
+    EXPECT_EQ(routeFileCount(dir), 4);
+}
+
 } // namespace
 } // namespace quarvane
