@@ -1,6 +1,7 @@
 // quarvane-cli: the computations of the window program from the command
 // line, over the same code.
 #include "cli/command_line.h"
+#include "text/process_setup.h"
 
 #include <QCoreApplication>
 
@@ -9,6 +10,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    quarvane::reportFileSizeLimitAsError();
     const QStringList args = QCoreApplication::arguments().mid(1);
     quarvane::CliUsageError usage;
     const auto request = quarvane::parseCommandLine(args, &usage);

@@ -77,13 +77,11 @@ RouteCatalogue::AddResult RouteCatalogue::add(const QString& typed)
     for (TableKind kind : kAllKinds) {
         const QString source = tempFile(FilePosition_, tableInfo(kind).templateName);
         const QString target = tableFile(FilePosition_, name, kind);
-        if (QFile::exists(target) && !QFile::remove(target)) {
+        try {
+            copyFileWhole(source, target);
+        } catch (const UserError& error) {
             undo();
-            throw UserError(QStringLiteral("无法替换已有文件“%1”，线路未建立。").arg(shownPath(target)));
-        }
-        if (!QFile::copy(source, target)) {
-            undo();
-            throw UserError(QStringLiteral("无法建立文件“%1”，线路未建立。").arg(shownPath(target)));
+            throw UserError(error.message() + QStringLiteral("线路未建立。"));
         }
         created.append(target);
     }

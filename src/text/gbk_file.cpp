@@ -62,11 +62,35 @@ void writeGbkLines(const QString& path, const QStringList& lines)
     }
     if (encoder.hasError())
         throw UserError(QStringLiteral("文件“%1”未保存：内容含有GBK编码无法表示的字符。").arg(shownPath(path)));
+    writeFileWhole(path, bytes);
+}
+
+void writeFileWhole(const QString& path, const QByteArray& bytes)
+{
     QSaveFile file(path);
+    auto fail = [&](const QString& reason) {
+        file.cancelWriting();
+        throw UserError(QStringLiteral("无法写入文件“%1”：%2").arg(shownPath(path), reason));
+    };
     if (!file.open(QIODevice::WriteOnly))
+        fail(file.errorString());
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        fail(QStringLiteral("磁盘已满或文件大小超出限制（%1）").arg(file.errorString()));
+    if (file.size() != bytes.size())
+        fail(QStringLiteral("只写入了%1字节中的%2字节，磁盘可能已满").arg(bytes.size()).arg(file.size()));
+    if (!file.commit())
         throw UserError(QStringLiteral("无法写入文件“%1”：%2").arg(shownPath(path), file.errorString()));
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        throw UserError(QStringLiteral("无法写入文件“%1”：%2").arg(shownPath(path), file.errorString()));
+}
+
+void copyFileWhole(const QString& source, const QString& target)
+{
+    QFile in(source);
+    if (!in.open(QIODevice::ReadOnly))
+        throw UserError(QStringLiteral("无法读取文件“%1”：%2").arg(shownPath(source), in.errorString()));
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        throw UserError(QStringLiteral("无法读取文件“%1”：%2").arg(shownPath(source), in.errorString()));
+    writeFileWhole(target, bytes);
 }
 
 } // namespace quarvane

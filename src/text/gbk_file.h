@@ -28,6 +28,17 @@ QStringList decodeGbkLines(const QByteArray& bytes, const QString& shownName);
 // UserError naming the file and the reason.
 void writeGbkLines(const QString& path, const QStringList& lines);
 
+// Writes the bytes as the whole content of the file, through a temporary
+// file renamed into place. The written size is checked before the rename:
+// a full disk or a file-size limit can cut a write short while the file
+// device still reports success, and a cut file must never replace the
+// earlier one. Throws UserError naming the file and the reason; the earlier
+// file stays whole and no temporary file is left.
+void writeFileWhole(const QString& path, const QByteArray& bytes);
+
+// Copies a file the same way (the target replaced only when whole).
+void copyFileWhole(const QString& source, const QString& target);
+
 // The file name shown in messages: the path relative to the application
 // directory when it lies under it, else the native path.
 QString shownPath(const QString& path);

@@ -5,7 +5,6 @@
 #include "xls/compound_file.h"
 
 #include <QHash>
-#include <QSaveFile>
 #include <QtEndian>
 
 #include <algorithm>
@@ -384,12 +383,7 @@ QByteArray XlsWorkbook::bytes() const
 
 void XlsWorkbook::save(const QString& path) const
 {
-    const QByteArray data = bytes();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        throw UserError(QStringLiteral("无法写入文件“%1”：%2").arg(shownPath(path), file.errorString()));
-    if (file.write(data) != data.size() || !file.commit())
-        throw UserError(QStringLiteral("无法写入文件“%1”：%2").arg(shownPath(path), file.errorString()));
+    writeFileWhole(path, bytes());
 }
 
 } // namespace quarvane
