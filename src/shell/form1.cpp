@@ -2,9 +2,11 @@
 
 #include "editors/dialog.h"
 #include "editors/table_editor_view.h"
+#include "inverse/measured_point_view.h"
 #include "shell/calculator.h"
 #include "shell/fonts.h"
 #include "stakeout/stake_grids_view.h"
+#include "structure/structure_view.h"
 #include "text/user_error.h"
 
 #include <QEvent>
@@ -83,6 +85,10 @@ Form1::Form1(QString FilePosition, QWidget* parent)
     };
     launchCalculator = [] { return startCalculator(); };
     chooseSaveFile = [this] { return askSaveFile(this); };
+    chooseOpenFile = [this] { return askOpenFile(this); };
+    showInformation = [this](const QString& text) {
+        QMessageBox::information(this, QStringLiteral("Quarvane"), text);
+    };
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("client"));
@@ -135,7 +141,10 @@ void Form1::buildMenus()
                                                             {jgw, ComputingScreen::jgw}};
     for (const auto& [action, screen] : screens) {
         const ComputingScreen which = screen;
-        connect(action, &QAction::triggered, this, [this, which] { run([this, which] { state_.openScreen(which); }); });
+        connect(action, &QAction::triggered, this, [this, which] {
+            if (run([this, which] { state_.openScreen(which); }) && which == ComputingScreen::xyread)
+                readCoordinates();
+        });
     }
     connect(jsq, &QAction::triggered, this, [this] {
         if (launchCalculator().isEmpty())
@@ -168,9 +177,6 @@ void Form1::buildPanels(QWidget* central)
     out2 = panel(central, "out2", twips(5010, 1650, 9945, 2475));
     zhuang = panel(central, "zhuang", twips(4950, 180, 10755, 4485));
     Frame5 = panel(central, "Frame5", twips(4890, 0, 10185, 4365));
-    stakeGrids = new StakeGridsView(
-        state_, {Frame6, out1, inputpiliang1, out2}, [this](const std::function<void()>& change) { return run(change); },
-        [this] { return chooseSaveFile(); }, this);
 
     // The list panel: List1 moves inside lis under the two scroll bars.
     HV = panel(central, "HV", twips(5100, 4260, 9525, 4845));
@@ -211,6 +217,15 @@ void Form1::buildPanels(QWidget* central)
     XLming->setObjectName(QStringLiteral("XLming"));
     XLming->setGeometry(-2000, 0, 100, 20);
     XLming->setFocusPolicy(Qt::NoFocus);
+
+    // The computing screens fill their frames; the list panel covers the
+    // lower band of zhuang and Frame5.
+    const auto runChange = [this](const std::function<void()>& change) { return run(change); };
+    const auto askSave = [this] { return chooseSaveFile(); };
+    stakeGrids = new StakeGridsView(state_, {Frame6, out1, inputpiliang1, out2}, runChange, askSave, this);
+    measuredView = new MeasuredPointView(state_, zhuang, HV, runChange, askSave, this);
+    structureView = new StructureView(state_, Frame5, HV, runChange, askSave, this);
+    screens_ = {stakeGrids, measuredView, structureView};
 
     connect(VScroll1, &QScrollBar::valueChanged, this, [this](int value) {
         if (!refreshing_)
@@ -276,6 +291,16 @@ void Form1::buildPanels(QWidget* central)
     Label4->setFont(songFont(15, true));
 }
 
+void Form1::readCoordinates()
+{
+    const QString path = chooseOpenFile();
+    if (path.isEmpty())
+        return;
+    QString summary;
+    if (run([this, &path, &summary] { summary = state_.readCoordinateFile(path); }))
+        showInformation(summary);
+}
+
 bool Form1::run(const std::function<void()>& change)
 {
     try {
@@ -311,11 +336,7 @@ void Form1::refresh()
         shownP2_ = state_.P2;
     }
 
-    if (state_.List1 != shownList_) {
-        List1->clear();
-        List1->addItems(state_.List1);
-        shownList_ = state_.List1;
-    }
+    showListLines();
     if (List1->currentRow() != state_.selected) {
         if (state_.selected < 0) {
             List1->setCurrentRow(-1);
@@ -333,7 +354,8 @@ void Form1::refresh()
     XLming->setText(state_.names.XLming);
     if (Text2->text() != state_.Text2)
         Text2->setText(state_.Text2);
-    stakeGrids->refresh();
+    for (EntryGridView* view : screens_)
+        view->refresh();
     refreshing_ = false;
 
     switch (std::exchange(state_.focus, Focus::None)) {
@@ -346,11 +368,33 @@ void Form1::refresh()
         Text2->selectAll();
         break;
     case Focus::Cell:
-        stakeGrids->focus(state_.focusCell);
+        for (EntryGridView* view : screens_)
+            if (view->focus(state_.focusCell))
+                break;
         break;
     case Focus::None:
         break;
     }
+}
+
+void Form1::showListLines()
+{
+    if (state_.List1 == shownList_)
+        return;
+    // A report grows at its end: only the new lines are added, so that a
+    // point confirmed under a report of 60000 lines does not build the list
+    // again. Any other change shows the list anew.
+    const qsizetype shown = shownList_.size();
+    bool grew = state_.List1.size() > shown;
+    for (qsizetype i = 0; grew && i < shown; ++i)
+        grew = state_.List1[i] == shownList_[i];
+    if (grew) {
+        List1->addItems(state_.List1.mid(shown));
+    } else {
+        List1->clear();
+        List1->addItems(state_.List1);
+    }
+    shownList_ = state_.List1;
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event)

@@ -21,7 +21,10 @@ class QScrollBar;
 
 namespace quarvane {
 
+class EntryGridView;
+class MeasuredPointView;
 class StakeGridsView;
+class StructureView;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -32,12 +35,15 @@ public:
 
     // Seams the tests replace: how a message is shown, how a deletion is
     // confirmed, how an editor is opened, how the calculator is started,
-    // how the save dialog answers.
+    // how the save and open dialogs answer (an empty name: cancelled), how
+    // the outcome of 坐标读取 is told.
     std::function<void(const QString&)> showMessage;
+    std::function<void(const QString&)> showInformation;
     std::function<bool()> confirmDelete;
     std::function<void(TableKind)> openEditor;
     std::function<QString()> launchCalculator;
     std::function<SaveChoice()> chooseSaveFile;
+    std::function<QString()> chooseOpenFile;
 
     // Menu items.
     QAction *choose, *calculate, *point, *batch, *zhuanghao, *xyin, *xyread, *jgw, *jsq;
@@ -51,6 +57,9 @@ public:
     QPushButton *xlok, *xladd, *xldel, *xledi, *addok, *addcan, *ediok, *ediret;
     // The single-point and batch screens inside Frame6, out1, inputpiliang1, out2.
     StakeGridsView* stakeGrids = nullptr;
+    // The measured-point screen inside zhuang, the structure screen inside Frame5.
+    MeasuredPointView* measuredView = nullptr;
+    StructureView* structureView = nullptr;
 
     // Shows the state in the widgets.
     void refresh();
@@ -64,8 +73,14 @@ private:
     bool run(const std::function<void()>& change);
     void buildMenus();
     void buildPanels(QWidget* central);
+    // 坐标读取 after its screen opened: the file asked for, read, and the
+    // outcome told.
+    void readCoordinates();
+    // The report list shows the state's lines.
+    void showListLines();
 
     ShellState state_;
+    QList<EntryGridView*> screens_;   // the views of the computing screens
     QStringList shownList_;
     QString shownP1_, shownP2_;
     bool refreshing_ = false;

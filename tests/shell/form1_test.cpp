@@ -2,10 +2,10 @@
 #include "shell/form1.h"
 
 #include "support/app_dir.h"
+#include "support/window_input.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QKeyEvent>
 #include <QFile>
 #include <QFrame>
 #include <QLabel>
@@ -20,6 +20,7 @@ namespace quarvane {
 namespace {
 
 using test::AppDir;
+using test::typeText;
 
 struct Window {
     explicit Window(const AppDir& dir) : form(dir.path())
@@ -28,6 +29,8 @@ struct Window {
         form.confirmDelete = [this] { return answer; };
         form.openEditor = [this](TableKind kind) { editors.append(kind); };
         form.launchCalculator = [] { return QString(); };
+        form.chooseOpenFile = [] { return QString(); };
+        form.showInformation = [this](const QString& m) { messages.append(m); };
         form.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
     }
@@ -39,18 +42,6 @@ struct Window {
     QList<TableKind> editors;
     bool answer = false;
 };
-
-// Types text as key presses, Chinese characters included (which
-// QTest::keyClicks cannot type).
-void typeText(QWidget* widget, const QString& text)
-{
-    for (QChar c : text) {
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(widget, &press);
-        QApplication::sendEvent(widget, &release);
-    }
-}
 
 QStringList lines(const QListWidget* list)
 {

@@ -4,89 +4,33 @@
 // elevations come from the engine itself.
 #include "geometry/sqx.h"
 #include "geometry/zcx.h"
-#include "shell/fonts.h"
 #include "shell/form1.h"
 #include "stakeout/stake_grids_view.h"
 #include "support/app_dir.h"
+#include "support/screen_window.h"
+#include "support/window_input.h"
 #include "text/number_text.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QFrame>
 #include <QImage>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
-#include <memory>
 
 namespace quarvane {
 namespace {
 
 using test::AppDir;
+using test::focusedAndSelected;
 
-struct Window {
-    explicit Window(const AppDir& dir) : form(dir.path()), v(*form.stakeGrids)
-    {
-        form.showMessage = [this](const QString& m) { messages.append(m); };
-        form.launchCalculator = [] { return QString(); };
-        form.chooseSaveFile = [this] {
-            ++dialogs;
-            return choice;
-        };
-        form.show();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
-        // The demo route is loaded as a user does it.
-        form.List1->setCurrentRow(0);
-        QTest::mouseClick(form.xlok, Qt::LeftButton);
-        EXPECT_EQ(form.XLming->text(), QStringLiteral("演示线路"));
-    }
-
-    static QWidget* focused() { return QApplication::focusWidget(); }
-    static void key(Qt::Key k) { QTest::keyClick(focused(), k); }
-    static void type(const char* text) { QTest::keyClicks(focused(), QLatin1String(text)); }
-    // Types into the focused box, then Enter.
-    static void enter(const char* text)
-    {
-        type(text);
-        key(Qt::Key_Return);
-    }
-
-    QStringList report() const
-    {
-        QStringList out;
-        for (int i = 0; i < form.List1->count(); ++i)
-            out.append(form.List1->item(i)->text());
-        return out;
-    }
-    QString jieguo(int row, int column) { return form.state().jieguo(row, column); }
-
-    Form1 form;
+struct Window : test::ScreenWindow {
+    explicit Window(const AppDir& dir) : ScreenWindow(dir), v(*form.stakeGrids) {}
     StakeGridsView& v;
-    QStringList messages;
-    SaveChoice choice;
-    int dialogs = 0;
 };
-
-// The focused box, with its text selected from the start.
-::testing::AssertionResult focusedAndSelected(QLineEdit* box)
-{
-    if (QApplication::focusWidget() != box)
-        return ::testing::AssertionFailure()
-               << box->objectName().toStdString() << " has no focus; "
-               << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName().toStdString() : "nothing")
-               << " has";
-    if (box->selectedText() != box->text().left(15) || (box->hasSelectedText() && box->selectionStart() != 0))
-        return ::testing::AssertionFailure() << box->objectName().toStdString() << " selects \""
-                                             << box->selectedText().toStdString() << "\" of \""
-                                             << box->text().toStdString() << "\"";
-    return ::testing::AssertionSuccess();
-}
 
 // The engine's stakes at a station, as the grids show them.
 struct Stakes {
@@ -340,30 +284,15 @@ TEST(StakeScreens, CaptionCellsAreFixedBoldAndShaded)
     AppDir dir(AppDir::Content::WithDemoRoute);
     Window w(dir);
     StakeGridsView& v = w.v;
-    const QColor shade(192, 255, 192);
-    struct Case {
-        const char* grid;
-        QList<QLineEdit*> boxes;
-        QList<int> shaded, fixed;
-    };
     const QList<int> stakeFixed{0, 1, 2, 3, 4, 5, 7, 13, 19};
-    const Case cases[] = {
+    const test::GridLook looks[] = {
         {"Text13", {v.Text13.begin(), v.Text13.end()}, {0, 2}, {0, 2}},
         {"Text1", {v.Text1.begin(), v.Text1.end()}, {0, 1, 2, 3, 4, 5}, stakeFixed},
         {"Text4", {v.Text4.begin(), v.Text4.end()}, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}},
         {"Text5", {v.Text5.begin(), v.Text5.end()}, {0, 1, 2, 3, 4, 5}, stakeFixed},
     };
-    const QString family = songFont(12).family();
-    for (const Case& c : cases) {
-        for (int k = 0; k < c.boxes.size(); ++k) {
-            QLineEdit* box = c.boxes[k];
-            const bool fixed = c.fixed.contains(k);
-            EXPECT_EQ(box->isReadOnly(), fixed) << c.grid << '(' << k << ')';
-            EXPECT_EQ(box->font().bold(), fixed) << c.grid << '(' << k << ')';
-            EXPECT_EQ(box->font().family(), family) << c.grid << '(' << k << ')';
-            EXPECT_EQ(box->palette().color(QPalette::Base) == shade, c.shaded.contains(k)) << c.grid << '(' << k << ')';
-        }
-    }
+    for (const test::GridLook& look : looks)
+        test::expectLook(look);
     EXPECT_EQ(v.Text4[2]->text(), QStringLiteral("间   距"));
     EXPECT_EQ(v.Text5[19]->text(), QStringLiteral("右边桩"));
 }
@@ -375,29 +304,10 @@ TEST(StakeScreens, TheGridsFitTheirFrames)
     AppDir dir(AppDir::Content::WithDemoRoute);
     Window w(dir);
     Form1& f = w.form;
-    const QWidget* client = f.centralWidget();
-    for (QFrame* frame : {f.Frame6, f.out1, f.inputpiliang1, f.out2}) {
-        QRect visible = frame->rect() & QRect(-frame->pos(), client->size());
-        if (frame == f.inputpiliang1)   // the batch grid lies over its lower band
-            visible.setBottom(f.out2->y() - frame->y() - 1);
-        const QList<QWidget*> items = frame->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-        ASSERT_FALSE(items.isEmpty());
-        for (int a = 0; a < items.size(); ++a) {
-            const QWidget* item = items[a];
-            const std::string name = item->objectName().toStdString();
-            EXPECT_TRUE(visible.contains(item->geometry())) << name;
-            for (int b = a + 1; b < items.size(); ++b)
-                EXPECT_FALSE(item->geometry().intersects(items[b]->geometry()))
-                    << name << " and " << items[b]->objectName().toStdString();
-            if (auto* box = qobject_cast<const QLineEdit*>(item)) {
-                EXPECT_LT(box->fontMetrics().horizontalAdvance(box->text()), box->width() - 6) << name;
-                EXPECT_GE(box->height(), box->fontMetrics().height() + 4) << name;
-            }
-            if (auto* button = qobject_cast<const QPushButton*>(item)) {
-                EXPECT_GE(button->width(), button->sizeHint().width()) << name;
-            }
-        }
-    }
+    // The batch grid lies over the lower band of the batch range's frame.
+    for (QFrame* frame : {f.Frame6, f.out1, f.out2})
+        test::expectLaidOut(frame, test::visiblePart(frame));
+    test::expectLaidOut(f.inputpiliang1, test::visiblePart(f.inputpiliang1, f.out2));
 }
 
 // The welcome title lies under the computing screens' panels: nothing of
@@ -428,40 +338,13 @@ TEST(StakeScreens, TheSaveDialogAnswersTheFileAndItsType)
     AppDir dir(AppDir::Content::WithDemoRoute);
     Window w(dir);
     w.form.chooseSaveFile = [&w] { return askSaveFile(&w.form); };
-    // Answers the next modal file dialog; one still open two seconds after
-    // the answer is a failure, rejected so that the test goes on.
-    auto answer = [](std::function<void(QFileDialog*)> act) {
-        auto* timer = new QTimer;
-        auto answered = std::make_shared<int>(0);
-        QObject::connect(timer, &QTimer::timeout, [timer, act, answered] {
-            auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-            if (*answered == 0 && dialog) {
-                *answered = 1;
-                act(dialog);
-            } else if (*answered > 0 && (!dialog || ++*answered > 200)) {
-                if (dialog) {
-                    ADD_FAILURE() << "the dialog did not close";
-                    dialog->reject();
-                }
-                timer->stop();
-                timer->deleteLater();
-            }
-        });
-        timer->start(10);
-    };
-    // The file name typed as a user does (selectFile leaves a focused name
-    // box alone).
-    auto name = [](QFileDialog* d, const QString& file) {
-        auto* box = d->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_NE(box, nullptr);
-        d->setDirectory(QFileInfo(file).path());
-        box->setText(QFileInfo(file).fileName());
-    };
+    using test::answerNextFileDialog;
+    using test::typeFileName;
 
     w.form.point->trigger();
     const QByteArray text = dir.read("temp/aaa.txt");
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
-    answer([](QFileDialog* d) {
+    answerNextFileDialog([](QFileDialog* d) {
         EXPECT_EQ(d->windowTitle(), QStringLiteral("保存"));
         EXPECT_EQ(d->nameFilters(), saveFilters());
         EXPECT_EQ(d->acceptMode(), QFileDialog::AcceptSave);
@@ -474,16 +357,16 @@ TEST(StakeScreens, TheSaveDialogAnswersTheFileAndItsType)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), files);
 
     // Another type chosen: its extension is added, its index answered.
-    answer([&dir, name](QFileDialog* d) {
+    answerNextFileDialog([&dir](QFileDialog* d) {
         d->selectNameFilter(saveFilters()[2]);
-        name(d, dir.file("结果"));
+        typeFileName(d, dir.file("结果"));
         static_cast<QDialog*>(d)->accept();
     });
     const SaveChoice asText = w.form.chooseSaveFile();
     EXPECT_EQ(asText.fileName, dir.file("结果.txt"));
     EXPECT_EQ(asText.filterIndex, 3);
-    answer([&dir, name](QFileDialog* d) {
-        name(d, dir.file("结果"));
+    answerNextFileDialog([&dir](QFileDialog* d) {
+        typeFileName(d, dir.file("结果"));
         static_cast<QDialog*>(d)->accept();
     });
     const SaveChoice book = w.form.chooseSaveFile();
