@@ -1,15 +1,19 @@
 // Shows Quarvane's windows on the demo route and saves a PNG of each:
 // the main window on its route list, the route selected, the new-route
 // entry, the table list, the four table editors on the demo route's
-// tables, and the single-point and batch screens with results. Run under a display (scripts/screenshot starts Xvfb for it):
+// tables, the single-point and batch screens with results, the measured
+// points of the demo route's sample file, and a structure. Run under a
+// display (scripts/screenshot starts Xvfb for it):
 //
 //   quarvane-screenshots <application directory> <output directory>
 //
 // It only reads the application directory.
 #include "editors/table_editor.h"
 #include "editors/table_editor_view.h"
+#include "inverse/measured_point_view.h"
 #include "shell/form1.h"
 #include "stakeout/stake_grids_view.h"
+#include "structure/structure_view.h"
 
 #include <QApplication>
 #include <QDir>
@@ -116,5 +120,31 @@ int main(int argc, char* argv[])
         typeInto(grids.Text4[std::size_t(5 + k)], QLatin1String(range[k]));
     grids.comp2->click();
     ok &= save(&form1, out.filePath(QStringLiteral("batch.png")));
+
+    // The sample file of measured points read, then one point typed and
+    // computed, not yet recorded.
+    form1.chooseOpenFile = [&appDir] { return appDir + QStringLiteral("/演示线路测点.txt"); };
+    form1.showInformation = [](const QString& text) { std::printf("%s\n", qPrintable(text)); };
+    form1.xyread->trigger();
+    quarvane::MeasuredPointView& measured = *form1.measuredView;
+    typeInto(measured.Text10[4], QStringLiteral("3426599.27"));
+    typeInto(measured.Text10[5], QStringLiteral("509836.662"));
+    typeInto(measured.Text10[12], QStringLiteral("244.5"));
+    measured.zhuangcomp->click();
+    ok &= save(&form1, out.filePath(QStringLiteral("measured_point.png")));
+
+    // A culvert computed and recorded, then typed again: the grid shows
+    // the points the report lists.
+    form1.jgw->trigger();
+    quarvane::StructureView& structure = *form1.structureView;
+    const char* culvert[] = {"2300", "75.3", "12", "12", "3", "3"};
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int k = 0; k < 6; ++k)
+            typeInto(structure.Text11[std::size_t(6 + k)], QLatin1String(culvert[k]));
+        structure.jiegoucomp->click();
+        if (pass == 0)
+            structure.jiegouok->click();
+    }
+    ok &= save(&form1, out.filePath(QStringLiteral("structure.png")));
     return ok ? 0 : 1;
 }
