@@ -10,6 +10,8 @@
 #include "text/user_error.h"
 
 #include <QEvent>
+
+#include <algorithm>
 #include <QFont>
 #include <QFrame>
 #include <QLabel>
@@ -183,7 +185,9 @@ void Form1::buildPanels(QWidget* central)
     lis = panel(HV, "lis", QRect(QPoint(0, 0), HV->size()), false);
     auto* viewport = new QWidget(lis);
     viewport->setObjectName(QStringLiteral("listViewport"));
-    viewport->setGeometry(0, 0, lis->width() - kScrollBarWidth, lis->height() - kScrollBarWidth);
+    // The list shows whole lines: 19 of them in its short height.
+    viewport->setGeometry(0, 0, lis->width() - kScrollBarWidth,
+                          std::min(lis->height() - kScrollBarWidth, kListShortLines * px(kListLineTwips)));
     List1 = new QListWidget(viewport);
     List1->setObjectName(QStringLiteral("List1"));
     // 12-point 宋体 fills a line of 240 twips; a CJK font with taller
@@ -293,6 +297,10 @@ void Form1::buildPanels(QWidget* central)
 
 void Form1::readCoordinates()
 {
+    // Without a route there is nothing to compare the points with: say so
+    // before the surveyor looks for a file.
+    if (!run([this] { state_.requireHorizontalTable(); }))
+        return;
     const QString path = chooseOpenFile();
     if (path.isEmpty())
         return;

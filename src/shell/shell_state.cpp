@@ -214,11 +214,20 @@ void ShellState::zhuangsavel(const SaveChoice& choice)
     saveMeasuredResults(FilePosition, jieguo, choice);
 }
 
+void ShellState::requireHorizontalTable() const
+{
+    if (!tableLoaded(tables.yaosup))
+        throw UserError(QStringLiteral("没有载入平曲线参数：请先在“选择线路”中选中线路并按“确定”。"));
+}
+
 QString ShellState::readCoordinateFile(const QString& path)
 {
     const QStringList lines = readPointFile(path);
     Workspace w = workspace();
-    return runCoordinateLines(lines, measured, w, inverse).summary();
+    const QString summary = runCoordinateLines(lines, measured, w, inverse).summary();
+    // The next point typed by hand starts in the X cell, its text selected.
+    focusOn(Grid::Text10, 4);
+    return summary;
 }
 
 void ShellState::jiegoucomp()

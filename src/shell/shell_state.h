@@ -96,6 +96,8 @@ public:
     void zhuangok();
     void zhuangcancel();
     void zhuangsavel(const SaveChoice& choice);
+    // Throws UserError when no horizontal table is loaded.
+    void requireHorizontalTable() const;
     // 坐标读取 after its open dialog: every point of the file. Returns what
     // the surveyor is told; UserError when the file cannot be read.
     QString readCoordinateFile(const QString& path);

@@ -89,9 +89,11 @@ TEST(Form1, MenuItemsShowTheirScreens)
         EXPECT_EQ(f.HScroll1->maximum(), c.hMax) << c.item->objectName().toStdString();
     }
     EXPECT_EQ(lines(f.List1), QStringList{QStringLiteral("演示线路")});
+    ASSERT_EQ(w.messages.size(), 1);   // 坐标读取 without a route says so before its dialog
+    EXPECT_TRUE(w.messages[0].contains(QStringLiteral("没有载入平曲线参数")));
     f.jsq->trigger();
-    ASSERT_EQ(w.messages.size(), 1);
-    EXPECT_TRUE(w.messages[0].contains(QStringLiteral("计算器")));
+    ASSERT_EQ(w.messages.size(), 2);
+    EXPECT_TRUE(w.messages[1].contains(QStringLiteral("计算器")));
 }
 
 TEST(Form1, AddingADuplicateThenANewRoute)

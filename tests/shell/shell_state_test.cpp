@@ -20,7 +20,8 @@ TEST(ListFitting, Figures)
     const Case cases[] = {
         {0, 4830, false, 0, 4830},    {19, 4590, true, 0, 4590},     {20, 4830, false, 5, 4830},
         {20, 4590, true, 5, 4830},    {25, 4830, false, 30, 6030},   {1022, 4590, true, 5015, 245310},
-        {1023, 4590, true, 5020, 245550}, {2000, 4830, true, 5020, 480030}, {2000, 4830, false, 9905, 480030},
+        {1023, 4590, true, 5020, 245550}, {2000, 4830, true, 9905, 480030}, {2000, 4830, false, 9905, 480030},
+        {60001, 4590, true, 299910, 14400270},   // a full report: every line can be scrolled to
     };
     for (const Case& c : cases) {
         const ListFit f = fitList(c.lines, c.shortHeight, c.cap);
