@@ -65,6 +65,7 @@ MeasuredPointView::MeasuredPointView(ShellState& state, QFrame* zhuang, const QW
     onClick(zhuangok, [this] { state_.zhuangok(); });
     onClick(zhuangcancel, [this] { state_.zhuangcancel(); });
     onSave(zhuangsavel, &ShellState::zhuangsavel);
+    tabOrder({Text10[4], Text10[5], Text10[12], zhuangcomp, zhuangok, zhuangsavel, zhuangcancel});
 }
 
 } // namespace quarvane

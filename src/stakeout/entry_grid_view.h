@@ -100,6 +100,10 @@ protected:
     QPushButton* addButton(QWidget* frame, const char* name, const QString& caption);
     // A click runs the change; `then` follows when it succeeded.
     void onClick(QPushButton* button, std::function<void()> change, std::function<void()> then = {});
+    // Tab walks the inputs in the order Enter does, then the buttons, so
+    // every button is reached from the keyboard without passing the cells
+    // that hand the focus back.
+    static void tabOrder(std::initializer_list<QWidget*> widgets);
     // A click asks for the file, then saves; a cancelled dialog saves nothing.
     void onSave(QPushButton* button, void (ShellState::*saveButton)(const SaveChoice&));
 

@@ -107,6 +107,9 @@ StakeGridsView::StakeGridsView(ShellState& state, const Frames& frames, Run run,
     onClick(cancel12, [this] { state_.cancel12(); });
     onSave(save11, &ShellState::save11);
     onSave(savel2, &ShellState::savel2);
+    tabOrder({Text13[1], Text13[3], Text1[6], Text1[14], Text1[20], comp1, ok11, save11, cancel11});
+    tabOrder({Text13[3], Text4[5], Text4[6], Text4[7], Text4[8], Text4[9], comp2, Text5[6], Text5[14], Text5[20],
+              insert1, savel2, cancel12});
 }
 
 } // namespace quarvane

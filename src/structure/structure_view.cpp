@@ -54,6 +54,8 @@ StructureView::StructureView(ShellState& state, QFrame* Frame5, const QWidget* H
     onClick(jiegouok, [this] { state_.jiegouok(); });
     onClick(jiegoucancel, [this] { state_.jiegoucancel(); });
     onSave(jiegousavel, &ShellState::jiegousavel);
+    tabOrder({Text11[6], Text11[7], Text11[8], Text11[9], Text11[10], Text11[11], jiegoucomp, jiegouok, jiegousavel,
+              jiegoucancel});
 }
 
 } // namespace quarvane

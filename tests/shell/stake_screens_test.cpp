@@ -166,6 +166,32 @@ TEST(StakeScreens, SinglePointKeysAndHandOvers)
     EXPECT_EQ(w.form.state().single.Text1[10], QStringLiteral("9"));
 }
 
+// Tab reaches every button of a screen after its inputs, so saving needs
+// no mouse: the cells that hand the focus back are not on the way.
+TEST(StakeScreens, TabReachesTheButtons)
+{
+    AppDir dir(AppDir::Content::WithDemoRoute);
+    Window w(dir);
+    StakeGridsView& v = w.v;
+    w.form.point->trigger();
+    v.Text1[20]->setFocus();
+    for (QWidget* next : {static_cast<QWidget*>(v.comp1), static_cast<QWidget*>(v.ok11),
+                          static_cast<QWidget*>(v.save11), static_cast<QWidget*>(v.cancel11)}) {
+        w.key(Qt::Key_Tab);
+        EXPECT_EQ(w.focused(), next) << next->objectName().toStdString();
+    }
+    w.form.batch->trigger();
+    v.Text4[9]->setFocus();
+    w.key(Qt::Key_Tab);
+    EXPECT_EQ(w.focused(), v.comp2);
+    v.Text5[20]->setFocus();
+    for (QWidget* next : {static_cast<QWidget*>(v.insert1), static_cast<QWidget*>(v.savel2),
+                          static_cast<QWidget*>(v.cancel12)}) {
+        w.key(Qt::Key_Tab);
+        EXPECT_EQ(w.focused(), next) << next->objectName().toStdString();
+    }
+}
+
 TEST(StakeScreens, BatchFromTheKeyboardThenAnInsertedStation)
 {
     AppDir dir(AppDir::Content::WithDemoRoute);
