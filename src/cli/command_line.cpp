@@ -55,6 +55,34 @@ struct Session {
     }
 };
 
+// The session of a run. It is made once and kept for the life of the
+// process: the command line ends right after its one run, and taking down
+// 60000 rows of results would only delay the exit.
+Session& freshSession()
+{
+    static Session* session = nullptr;
+    if (session)
+        *session = Session();
+    else
+        session = new Session();
+    return *session;
+}
+
+// The lines as the saved text has them: each ended by CR LF, in UTF-8.
+QByteArray textLines(const QStringList& lines)
+{
+    QString text;
+    qsizetype size = 0;
+    for (const QString& line : lines)
+        size += line.size() + 2;
+    text.reserve(size);
+    for (const QString& line : lines) {
+        text += line;
+        text += QLatin1String("\r\n");
+    }
+    return text.toUtf8();
+}
+
 void checkNumber(const QString& text, const char* argument)
 {
     if (!fullNumber(text))
@@ -210,7 +238,7 @@ CliResult runCommandLine(const CliRequest& request, const QString& executableDir
                     result.out += (name + u'\n').toUtf8();
             return result;
         }
-        Session s;
+        Session& s = freshSession();
         s.tables = loadRoute(appDir, request.operands[0]);
         if (!request.medianLeft.isEmpty() || !request.medianRight.isEmpty()) {
             checkNumber(request.medianLeft, "--median");
@@ -242,8 +270,7 @@ CliResult runCommandLine(const CliRequest& request, const QString& executableDir
                 return result;
             }
             if (request.output.isEmpty()) {
-                for (const QString& line : measuredTextExport(s.jieguo))
-                    result.out += (line + QStringLiteral("\r\n")).toUtf8();
+                result.out = textLines(measuredTextExport(s.jieguo));
             } else {
                 saveMeasuredResults(appDir, s.jieguo, SaveChoice{request.output, int(kTypes.indexOf(request.type)) + 1});
             }
@@ -256,8 +283,7 @@ CliResult runCommandLine(const CliRequest& request, const QString& executableDir
             screen.jiegoucomp(w);
             screen.jiegouok(w);
             if (request.output.isEmpty()) {
-                for (const QString& line : structureTextExport(s.jieguo))
-                    result.out += (line + QStringLiteral("\r\n")).toUtf8();
+                result.out = textLines(structureTextExport(s.jieguo));
             } else {
                 saveStructureResults(appDir, s.jieguo, SaveChoice{request.output, int(kTypes.indexOf(request.type)) + 1});
             }
@@ -284,8 +310,7 @@ CliResult runCommandLine(const CliRequest& request, const QString& executableDir
             batch.comp2(w);
         }
         if (request.output.isEmpty()) {
-            for (const QString& line : forwardTextExport(s.jieguo).lines)
-                result.out += (line + QStringLiteral("\r\n")).toUtf8();
+            result.out = textLines(forwardTextExport(s.jieguo).lines);
         } else {
             saveForwardResults(appDir, s.jieguo, SaveChoice{request.output, int(kTypes.indexOf(request.type)) + 1});
         }
