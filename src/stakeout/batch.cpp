@@ -39,6 +39,7 @@ std::vector<QString> Batch::runStations(double A1, double A2, double A3, int lim
 
 void Batch::comp2(Workspace& w)
 {
+    requireRouteTables(w.tables);
     std::array<QString, 10> inputs = Text4;
     for (int k = 5; k <= 9; ++k)
         if (inputs[std::size_t(k)].isEmpty())
@@ -108,16 +109,12 @@ void Batch::comp2(Workspace& w)
 
 void Batch::insert1(Workspace& w)
 {
+    requireRouteTables(w.tables);
     StakeGrid grid = Text5;
     for (std::size_t cell : {6u, 14u, 20u})
         if (grid[cell].isEmpty())
             grid[cell] = QStringLiteral("0");
     const StakeInputs in = readStakeInputs(grid[6], grid[14], grid[20], w.Text13);
-    int r = 1;
-    while (r <= kResultRows && !w.jieguo(r, 1).isEmpty())
-        r += 3;
-    if (r + 2 > kResultRows)
-        throw UserError(QStringLiteral("结果表已满：最多记录%1个桩。请先保存结果，再重新打开本界面。").arg(kMaxStations));
     computeStakes(grid, in, w.tables);
     const QString Khao = stationCellNotation(grid[6].trimmed());
     // The inserted station is stored whole, a side of offset 0 included;
@@ -129,19 +126,9 @@ void Batch::insert1(Workspace& w)
     if (in.Dy == 0)
         for (std::size_t cell : {20u, 21u, 22u})
             shown[cell].clear();
-    const int p = firstFreeLine(w.list.List1);
-    const QStringList lines = stakeReportLines(shown, Khao, p);
-    if (p + lines.size() > kMaxReportLines)
-        throw UserError(QStringLiteral("报表已满：最多%1行。请先保存结果，再重新打开本界面。").arg(kMaxReportLines - 1));
-
-    storeGroup(w.jieguo, r, grid, Khao);
-    putLine(w.list.List1, 0, forwardReportHeader());
-    for (int k = 0; k < lines.size(); ++k)
-        putLine(w.list.List1, p + k, lines[k]);
-    w.list.selected = -1;
     // The list is fitted here too, so an inserted line past the 19th can
     // be scrolled to.
-    fitReport(w.list);
+    recordStation(w, grid, shown, Khao);
     Text5 = shown;
 }
 

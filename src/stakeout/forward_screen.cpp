@@ -41,6 +41,12 @@ bool tableLoaded(const DesignTable& table)
     return !first.trimmed().isEmpty() && lenientNumber(first) != 0;
 }
 
+void requireRouteTables(const RouteTables& tables)
+{
+    if (!tableLoaded(tables.yaosup) && !tableLoaded(tables.yaosus))
+        throw UserError(QStringLiteral("没有载入线路参数：请先在“选择线路”中选中线路并按“确定”。"));
+}
+
 StakeInputs readStakeInputs(const QString& station, const QString& left, const QString& right,
                             const MedianGrid& Text13)
 {
@@ -120,6 +126,26 @@ QStringList stakeReportLines(const StakeGrid& grid, const QString& Khao, int fir
                      + field(grid[std::size_t(row + 5)]) + field(Khao) + offsetField(letter, offset));
     }
     return lines;
+}
+
+void recordStation(Workspace& w, const StakeGrid& stored, const StakeGrid& shown, const QString& Khao)
+{
+    int g = 1;
+    while (g <= kResultRows && !w.jieguo(g, 1).isEmpty())
+        g += 3;
+    if (g + 2 > kResultRows)
+        throw UserError(QStringLiteral("结果表已满：最多记录%1个桩号。请先保存结果，再重新打开本界面。").arg(kResultRows / 3));
+    const int p = firstFreeLine(w.list.List1);
+    const QStringList lines = stakeReportLines(shown, Khao, p);
+    if (p + lines.size() > kMaxReportLines)
+        throw UserError(QStringLiteral("报表已满：最多%1行。请先保存结果，再重新打开本界面。").arg(kMaxReportLines - 1));
+
+    storeGroup(w.jieguo, g, stored, Khao);
+    putLine(w.list.List1, 0, forwardReportHeader());
+    for (int k = 0; k < lines.size(); ++k)
+        putLine(w.list.List1, p + k, lines[k]);
+    w.list.selected = -1;
+    fitReport(w.list);
 }
 
 QString stationCellNotation(const QString& stationCell)

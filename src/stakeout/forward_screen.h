@@ -51,6 +51,10 @@ struct Workspace {
 // its first record is neither empty nor 0.
 bool tableLoaded(const DesignTable& table);
 
+// Throws UserError when neither the horizontal nor the vertical table is
+// loaded: there would be nothing to compute.
+void requireRouteTables(const RouteTables& tables);
+
 // The numbers a station is computed from, read from their cells: an empty
 // cell is 0, other text must be a number (UserError naming the cell).
 struct StakeInputs {
@@ -74,6 +78,12 @@ void storeGroup(ResultsTable& jieguo, int r, const StakeGrid& grid, const QStrin
 // a left line when the left offset cell is not empty, a right line when the
 // right one is not. Throws UserError when a field does not fit its column.
 QStringList stakeReportLines(const StakeGrid& grid, const QString& Khao, int first);
+
+// Records one station: the `stored` grid's rows into the next free group of
+// `jieguo`, the `shown` grid's report lines after the last line, then fits
+// the list. Throws UserError, recording nothing, when the results table or
+// the report is full or a field does not fit its column.
+void recordStation(Workspace& w, const StakeGrid& stored, const StakeGrid& shown, const QString& Khao);
 
 // The station notation of the number in a station cell; UserError when the
 // cell holds no number.

@@ -262,6 +262,13 @@ TEST(Batch, ARunIsAllOrNothing)
         EXPECT_TRUE(e.message().contains(QStringLiteral("100个桩"))) << e.what();
     }
     EXPECT_EQ(g.List1.size(), 59990);
+
+    // Without a route there is nothing to compute: refused, as a single point is.
+    Fixture none;
+    none.tables.clear();
+    EXPECT_THROW(Batch().comp2(none.w), UserError);
+    EXPECT_THROW(Batch().insert1(none.w), UserError);
+    EXPECT_TRUE(none.List1.isEmpty());
 }
 
 TEST(TextExport, NumbersSidesByPassesWithGaps)
