@@ -29,12 +29,11 @@ void fileOf60000Points(benchmark::State& state)
 {
     RouteTables tables = loadRouteTables(QStringLiteral(QUARVANE_DATA_DIR), QStringLiteral("演示线路"));
     const QStringList lines = pointLines(tables);
-    MedianGrid Text13 = initialMedianGrid();
     for (auto _ : state) {
-        ResultsTable jieguo;
-        QStringList List1;
-        int selected = -1, vmax = 0, height = 0;
-        Workspace w{tables, jieguo, ListPanelRef{List1, selected, vmax, height}, Text13};
+        StandaloneWorkspace s;
+        s.tables = tables;
+        Workspace w = s.workspace();
+        ResultsTable& jieguo = s.jieguo;
         MeasuredPoint screen;
         InverseState inverse;
         const CoordinateRun run = runCoordinateLines(lines, screen, w, inverse);

@@ -12,13 +12,13 @@ using namespace quarvane;
 
 void batchOf20000Stations(benchmark::State& state)
 {
-    RouteTables tables = loadRouteTables(QStringLiteral(QUARVANE_DATA_DIR), QStringLiteral("演示线路"));
-    ResultsTable jieguo;
-    MedianGrid Text13 = initialMedianGrid();
+    StandaloneWorkspace s;
+    s.tables = loadRouteTables(QStringLiteral(QUARVANE_DATA_DIR), QStringLiteral("演示线路"));
+    ResultsTable& jieguo = s.jieguo;
+    QStringList& List1 = s.List1;
     for (auto _ : state) {
-        QStringList List1;
-        int selected = -1, vmax = 0, height = 0;
-        Workspace w{tables, jieguo, ListPanelRef{List1, selected, vmax, height}, Text13};
+        List1.clear();
+        Workspace w = s.workspace();
         Batch batch;
         batch.Text4[5] = QStringLiteral("0");
         batch.Text4[6] = QStringLiteral("6800");

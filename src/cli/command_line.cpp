@@ -42,18 +42,7 @@ RouteTables loadRoute(const QString& appDir, const QString& route)
 }
 
 // The forward screens' workspace, without a window.
-struct Session {
-    RouteTables tables;
-    ResultsTable jieguo;
-    QStringList List1;
-    int selected = -1, VScroll1Max = 0, List1Height = 0;
-    MedianGrid Text13 = initialMedianGrid();
-
-    Workspace workspace()
-    {
-        return Workspace{tables, jieguo, ListPanelRef{List1, selected, VScroll1Max, List1Height}, Text13};
-    }
-};
+using Session = StandaloneWorkspace;
 
 // The session of a run. It is made once and kept for the life of the
 // process: the command line ends right after its one run, and taking down

@@ -47,6 +47,23 @@ struct Workspace {
     const MedianGrid& Text13;
 };
 
+// Everything a screen's rules work on, owned in one place: for the command
+// line and for tests, which run the rules without a main window.
+struct StandaloneWorkspace {
+    RouteTables tables;
+    ResultsTable jieguo;
+    QStringList List1;
+    int selected = -1;
+    int VScroll1Max = 0;
+    int List1Height = 4590;
+    MedianGrid Text13 = initialMedianGrid();
+
+    Workspace workspace()
+    {
+        return Workspace{tables, jieguo, ListPanelRef{List1, selected, VScroll1Max, List1Height}, Text13};
+    }
+};
+
 // A horizontal or vertical table counts as loaded when the first field of
 // its first record is neither empty nor 0.
 bool tableLoaded(const DesignTable& table);

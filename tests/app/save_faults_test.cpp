@@ -57,12 +57,11 @@ QStringList leftovers(const QString& dir)
 TEST(SaveFaults, AFullDiskLeavesTheEarlierFilesWhole)
 {
     AppDir dir(AppDir::Content::WithDemoRoute);
-    RouteTables tables = loadRouteTables(dir.path(), QStringLiteral("演示线路"));
-    ResultsTable jieguo;
-    QStringList List1;
-    int selected = -1, vmax = 0, height = 0;
-    MedianGrid Text13 = initialMedianGrid();
-    Workspace w{tables, jieguo, ListPanelRef{List1, selected, vmax, height}, Text13};
+    StandaloneWorkspace s;
+    s.tables = loadRouteTables(dir.path(), QStringLiteral("演示线路"));
+    Workspace w = s.workspace();
+    ResultsTable& jieguo = s.jieguo;
+    QStringList& List1 = s.List1;
     Batch batch;
     batch.Text4[5] = "0";
     batch.Text4[6] = "2000";

@@ -21,13 +21,8 @@ void setRow(DesignTable& t, int row, const QStringList& fields)
 // (3456000 + s, 512000); the profile rises 1 % from 100; crown -2 %; one
 // section 0..5000, 12 m each side, shoulders 0.75 at -4 %, one slope stage
 // 1:1.5 after a 1 m ditch berm, starting height 0.5.
-struct Fixture {
-    RouteTables tables;
-    ResultsTable jieguo;
-    QStringList List1;
-    int selected = -1, VScroll1Max = 0, List1Height = 4590;
-    MedianGrid Text13 = initialMedianGrid();
-    Workspace w{tables, jieguo, ListPanelRef{List1, selected, VScroll1Max, List1Height}, Text13};
+struct Fixture : StandaloneWorkspace {
+    Workspace w = workspace();
     InverseState state;
 
     Fixture()

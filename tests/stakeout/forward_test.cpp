@@ -33,13 +33,9 @@ RouteTables arcRoute()
     return t;
 }
 
-struct Fixture {
-    RouteTables tables = arcRoute();
-    ResultsTable jieguo;
-    QStringList List1;
-    int selected = -1, VScroll1Max = 0, List1Height = 4590;
-    MedianGrid Text13 = initialMedianGrid();
-    Workspace w{tables, jieguo, ListPanelRef{List1, selected, VScroll1Max, List1Height}, Text13};
+struct Fixture : StandaloneWorkspace {
+    Workspace w = workspace();
+    Fixture() { tables = arcRoute(); }
 };
 
 TEST(SinglePoint, ComputesTheThreeStakes)

@@ -12,13 +12,8 @@ namespace quarvane {
 namespace {
 
 // A straight route heading +X through (1000, 2000) at station 0.
-struct Fixture {
-    RouteTables tables;
-    ResultsTable jieguo;
-    QStringList List1;
-    int selected = -1, VScroll1Max = 0, List1Height = 4590;
-    MedianGrid Text13 = initialMedianGrid();
-    Workspace w{tables, jieguo, ListPanelRef{List1, selected, VScroll1Max, List1Height}, Text13};
+struct Fixture : StandaloneWorkspace {
+    Workspace w = workspace();
 
     Fixture()
     {
