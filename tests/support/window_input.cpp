@@ -23,7 +23,9 @@ void typeText(QWidget* widget, const QString& text)
 
 void answerNextFileDialog(std::function<void(QFileDialog*)> act)
 {
-    auto* timer = new QTimer;
+    // Owned by the application: when a test ends right after its last
+    // dialog, the tick that would delete the timer never comes.
+    auto* timer = new QTimer(qApp);
     auto answered = std::make_shared<int>(0);
     QObject::connect(timer, &QTimer::timeout, [timer, act, answered] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
