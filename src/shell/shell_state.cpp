@@ -294,7 +294,15 @@ void ShellState::xldel()
 {
     if (!xldelNeedsConfirmation())
         return;
-    catalogue_.remove(selected);
+    // The list follows the catalogue even when the deletion reports a file
+    // it could not remove: the entry is gone from both by then.
+    try {
+        catalogue_.remove(selected);
+    } catch (const UserError&) {
+        List1 = catalogue_.entries();
+        selected = -1;
+        throw;
+    }
     List1 = catalogue_.entries();
     selected = -1;
 }

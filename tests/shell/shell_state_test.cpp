@@ -160,6 +160,19 @@ TEST(ShellState, ConfirmingAndDeletingRoutes)
     EXPECT_EQ(s.content, ListContent::Routes);
 }
 
+TEST(ShellState, TheListFollowsTheCatalogueWhenADeletionReportsAProblem)
+{
+    AppDir dir;
+    dir.write("temp/XL.dat", test::gbk(QStringLiteral("A\r\n../坏\r\nB\r\n")));
+    ShellState s(dir.path());
+    s.startUp();
+    s.selected = 1;
+    EXPECT_THROW(s.xldel(), UserError);   // no file is removed for that name, and the user is told
+    EXPECT_EQ(s.List1, (QStringList{"A", "B", ""}));
+    EXPECT_EQ(s.selected, -1);
+    EXPECT_EQ(dir.read("temp/XL.dat"), QByteArray("A\r\nB\r\n"));
+}
+
 TEST(ShellState, TheTableList)
 {
     AppDir dir(AppDir::Content::WithDemoRoute);
