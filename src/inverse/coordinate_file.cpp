@@ -6,7 +6,6 @@
 #include "text/user_error.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace quarvane {
 
@@ -69,12 +68,7 @@ QStringList readPointFile(const QString& path)
 
 QStringList decodePointLines(const QByteArray& bytes, const QString& shownName)
 {
-    if (bytes.contains('\0'))
-        throw UserError(QStringLiteral("文件“%1”不是文本文件。").arg(shownName));
-    QStringDecoder decoder("GBK");
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError())
-        throw UserError(QStringLiteral("文件“%1”不是GBK编码的文本文件。").arg(shownName));
+    QString text = decodeGbkText(bytes, shownName);
     // CR LF, a lone CR and a lone LF all end a line.
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     text.replace(u'\r', u'\n');

@@ -35,14 +35,20 @@ QStringList readGbkLines(const QString& path)
     return decodeGbkLines(bytes, shownPath(path));
 }
 
-QStringList decodeGbkLines(const QByteArray& bytes, const QString& shownName)
+QString decodeGbkText(const QByteArray& bytes, const QString& shownName)
 {
     if (bytes.contains('\0'))
         throw UserError(QStringLiteral("文件“%1”不是文本文件。").arg(shownName));
     QStringDecoder decoder("GBK");
-    const QString text = decoder.decode(bytes);
+    QString text = decoder.decode(bytes);
     if (decoder.hasError())
         throw UserError(QStringLiteral("文件“%1”不是GBK编码的文本文件。").arg(shownName));
+    return text;
+}
+
+QStringList decodeGbkLines(const QByteArray& bytes, const QString& shownName)
+{
+    const QString text = decodeGbkText(bytes, shownName);
     QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();

@@ -19,6 +19,10 @@ bool encodableInGbk(const QString& text);
 // UserError naming the file when it cannot be opened or is not GBK text.
 QStringList readGbkLines(const QString& path);
 
+// The text of a file's bytes in GBK. Throws UserError naming the file when
+// the bytes hold a NUL (not a text file) or are not GBK.
+QString decodeGbkText(const QByteArray& bytes, const QString& shownName);
+
 // The lines of GBK text already in memory, by the rules of readGbkLines.
 // `shownName` is the file name its messages give.
 QStringList decodeGbkLines(const QByteArray& bytes, const QString& shownName);
