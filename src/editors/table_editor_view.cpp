@@ -2,8 +2,9 @@
 
 #include "editors/dialog.h"
 #include "text/user_error.h"
+#include "widgets/fonts.h"
+#include "widgets/twips.h"
 
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -21,10 +22,6 @@
 namespace quarvane {
 namespace {
 
-// Window geometry is given in twips (1/1440 inch); at 96 dots per inch 15
-// twips make one pixel.
-constexpr int kTwipsPerPixel = 15;
-constexpr int px(int twips) { return twips / kTwipsPerPixel; }
 
 // A scroll bar's range in twips; the minimum is 0.
 struct ScrollRange {
@@ -59,18 +56,6 @@ constexpr int kColumnFrameWidth = 9600, kColumnFrameHeight = 6300;   // pin, shu
 constexpr int kColumnsFrameHeight = 3600;                            // lbp, under the boxes
 constexpr int kBoxWidth = 1650;                                      // 14 characters and a margin
 
-QString firstInstalled(const QStringList& wanted, bool fixedPitch)
-{
-    const QStringList installed = QFontDatabase::families();
-    for (const QString& family : wanted)
-        if (installed.contains(family, Qt::CaseInsensitive))
-            return family;
-    for (const QString& family : QFontDatabase::families(QFontDatabase::SimplifiedChinese))
-        if (!fixedPitch || QFontDatabase::isFixedPitch(family))
-            return family;
-    return QString();
-}
-
 void applyScrollRange(QScrollBar* bar, const ScrollRange& range)
 {
     bar->setRange(0, range.maximum);
@@ -87,28 +72,14 @@ void warn(QWidget* parent, const QString& message)
 
 QFont editorListFont()
 {
-    static const QString family =
-        firstInstalled({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("NSimSun"),
-                        QStringLiteral("WenQuanYi Zen Hei Mono"), QStringLiteral("WenQuanYi Micro Hei Mono"),
-                        QStringLiteral("Noto Sans Mono CJK SC")},
-                       true);
-    QFont font(family);
+    QFont font = reportFont(9);
     font.setPixelSize(12);   // 宋体 9 points: one line of 180 twips
-    font.setStyleHint(QFont::TypeWriter);
-    font.setFixedPitch(true);
     return font;
 }
 
 QFont editorCaptionFont(double pointSize, bool bold)
 {
-    static const QString family =
-        firstInstalled({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("WenQuanYi Zen Hei"),
-                        QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Noto Sans CJK SC")},
-                       false);
-    QFont font(family);
-    font.setPointSizeF(pointSize);
-    font.setBold(bold);
-    return font;
+    return songFont(pointSize, bold);
 }
 
 TableEditorView::TableEditorView(TableEditor editor, QString FilePosition, QString XLming, QWidget* parent)

@@ -1,6 +1,6 @@
 #include "stakeout/entry_grid_view.h"
 
-#include "shell/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QEvent>
 #include <QFrame>

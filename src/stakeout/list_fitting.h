@@ -6,7 +6,6 @@
 
 namespace quarvane {
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kListLineTwips = 240;
 inline constexpr int kListShortLines = 19;
 inline constexpr int kListShortHeight = 4590;    // the design height: 19 lines
@@ -20,8 +19,5 @@ struct ListFit {
 // The fit of a list of `lines` lines with the short height the caller gives
 // (`cap` is kept for the callers that asked for the old range limit).
 ListFit fitList(int lines, int shortHeight, bool cap);
-
-// Twips to pixels at 96 dots per inch.
-constexpr int px(int twips) { return twips / kTwipsPerPixel; }
 
 } // namespace quarvane

@@ -1,6 +1,6 @@
 #include "support/screen_window.h"
 
-#include "shell/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,4 +1,4 @@
-#include "shell/fonts.h"
+#include "widgets/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>
@@ -6,14 +6,17 @@
 namespace quarvane {
 namespace {
 
-QString firstInstalled(const QStringList& families)
+// The first installed family of the list, else the first Chinese family
+// (a fixed-pitch one when that is asked for).
+QString firstInstalled(const QStringList& families, bool fixedPitch)
 {
     const QStringList installed = QFontDatabase::families();
     for (const QString& family : families)
         if (installed.contains(family, Qt::CaseInsensitive))
             return family;
     for (const QString& family : QFontDatabase::families(QFontDatabase::SimplifiedChinese))
-        return family;
+        if (!fixedPitch || QFontDatabase::isFixedPitch(family))
+            return family;
     return QString();
 }
 
@@ -24,7 +27,8 @@ QFont songFont(double pointSize, bool bold)
     static const QString family = firstInstalled({QStringLiteral("宋体"), QStringLiteral("SimSun"),
                                                   QStringLiteral("NSimSun"), QStringLiteral("WenQuanYi Zen Hei"),
                                                   QStringLiteral("WenQuanYi Micro Hei"),
-                                                  QStringLiteral("Noto Sans CJK SC")});
+                                                  QStringLiteral("Noto Sans CJK SC")},
+                                                 false);
     QFont font(family);
     font.setPointSizeF(pointSize);
     font.setBold(bold);
@@ -37,7 +41,8 @@ QFont reportFont(double pointSize)
                                                   QStringLiteral("SimSun"), QStringLiteral("宋体"),
                                                   QStringLiteral("WenQuanYi Zen Hei Mono"),
                                                   QStringLiteral("WenQuanYi Micro Hei Mono"),
-                                                  QStringLiteral("Noto Sans Mono CJK SC")});
+                                                  QStringLiteral("Noto Sans Mono CJK SC")},
+                                                 true);
     QFont font(family);
     font.setPointSizeF(pointSize);
     font.setStyleHint(QFont::TypeWriter);
